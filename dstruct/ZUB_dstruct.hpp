@@ -1,0 +1,11 @@
+// Unit ZUB_dstruct: data structures, checksums, encoders and combinatorics.
+#pragma once
+
+#include "foundation/ZUB_zubbase.hpp"
+
+namespace zub {
+
+// Errors raised by this unit.
+ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
+
+}  // namespace zub

@@ -1,0 +1,11 @@
+// Unit ZUB_filesys: paths, files, text files, the save dialog and the registry.
+#pragma once
+
+#include "foundation/ZUB_zubbase.hpp"
+
+namespace zub {
+
+// Errors raised by this unit.
+ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
+
+}  // namespace zub

@@ -1,0 +1,145 @@
+#include "host/convert.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "host/exceptions.hpp"
+
+namespace zub {
+namespace {
+
+TEST(Convert, IntegerText) {
+  EXPECT_EQ(IntToStr(int64_t{-9223372036854775807LL - 1}), u"-9223372036854775808");
+  EXPECT_EQ(IntToHex(int32_t{255}, 4), u"00FF");
+  EXPECT_EQ(IntToHex(int32_t{-1}, 2), u"FFFFFFFF");
+  EXPECT_EQ(IntToHex(int64_t{-1}, 0), u"FFFFFFFFFFFFFFFF");
+}
+
+TEST(Convert, ValIntegerReportsTheFirstBadPosition) {
+  struct Case {
+    std::u16string_view text;
+    int64_t value;
+    int32_t code;
+  };
+  const Case cases[] = {
+      {u"123", 123, 0},
+      {u"  -45", -45, 0},
+      {u"+7", 7, 0},
+      {u"$ff", 255, 0},
+      {u"0x10", 16, 0},
+      {u"12a", 0, 3},
+      {u"12 ", 0, 3},  // trailing blanks are not part of a number
+      {u"", 0, 1},
+      {u"-", 0, 2},
+      {u"9223372036854775807", 9223372036854775807LL, 0},
+      {u"-9223372036854775808", -9223372036854775807LL - 1, 0},
+      {u"9223372036854775808", 0, 19},
+  };
+  for (const auto& c : cases) {
+    int64_t v = -1;
+    int32_t code = -1;
+    Val(c.text, v, code);
+    EXPECT_EQ(code, c.code) << UnicodeToUtf8(c.text);
+    if (c.code == 0) {
+      EXPECT_EQ(v, c.value) << UnicodeToUtf8(c.text);
+    }
+  }
+  int32_t small = 0, code = 0;
+  Val(u"2147483648", small, code);
+  EXPECT_NE(code, 0);
+}
+
+TEST(Convert, ValFloatIsLocaleIndependent) {
+  struct Case {
+    std::u16string_view text;
+    double value;
+    int32_t code;
+  };
+  const Case cases[] = {
+      {u"1.5", 1.5, 0}, {u"-0.25e2", -25, 0}, {u".5", 0.5, 0},
+      {u"5.", 5, 0},    {u"1E-400", 0, 0},    {u"1,5", 0, 2},
+      {u"1e", 0, 3},    {u"e5", 0, 1},        {u"1e400", 0, 6},
+      {u"0.1", 0.1, 0}, {u"  3", 3, 0},       {u"1.7976931348623157e308", 1.7976931348623157e308, 0},
+  };
+  for (const auto& c : cases) {
+    double v = -1;
+    int32_t code = -1;
+    Val(c.text, v, code);
+    EXPECT_EQ(code, c.code) << UnicodeToUtf8(c.text);
+    if (c.code == 0) {
+      EXPECT_EQ(v, c.value) << UnicodeToUtf8(c.text);
+    }
+  }
+}
+
+TEST(Convert, StrToIntAndStrToFloatRaiseEConvertError) {
+  EXPECT_EQ(StrToInt(u"-12"), -12);
+  try {
+    StrToInt(u"12x");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), u"'12x' is not a valid integer value");
+  }
+  EXPECT_EQ(StrToIntDef(u"zz", 9), 9);
+  EXPECT_THROW(StrToFloat(u"abc"), EConvertError);
+}
+
+TEST(Convert, LocaleDependentFloatsUseTheSettingsSeparator) {
+  TFormatSettings de;
+  de.DecimalSeparator = u',';
+  de.ThousandSeparator = u'.';
+  EXPECT_EQ(StrToFloat(u"2,5", de), 2.5);
+  EXPECT_THROW(StrToFloat(u"2.5", de), EConvertError);
+  EXPECT_EQ(FloatToStr(-1234.5, de), u"-1234,5");
+  EXPECT_EQ(FloatToStr(0.1, TFormatSettings::Invariant()), u"0.1");
+}
+
+TEST(Convert, FloatToStrGeneralForm) {
+  const TFormatSettings inv = TFormatSettings::Invariant();
+  struct Case {
+    double value;
+    std::u16string_view text;
+  };
+  const Case cases[] = {
+      {0, u"0"},
+      {1.5, u"1.5"},
+      {100, u"100"},
+      {0.0001, u"0.0001"},
+      {0.00001, u"1E-5"},
+      {-1.5e-7, u"-1.5E-7"},
+      {1e15, u"1E15"},
+      {999999999999999, u"999999999999999"},
+      {1.0 / 3, u"0.333333333333333"},
+      {2.0 / 3 * 1e20, u"6.66666666666667E19"},
+      {std::numeric_limits<double>::infinity(), u"INF"},
+      {std::nan(""), u"NAN"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FloatToStr(c.value, inv), c.text) << c.value;
+  EXPECT_EQ(FloatToStrGeneral(0.1f, 7, inv), u"0.1");
+}
+
+TEST(Convert, RoundTakesHalvesToEven) {
+  struct Case {
+    double value;
+    int64_t rounded;
+  };
+  const Case cases[] = {{0.5, 0},
+                        {1.5, 2},
+                        {2.5, 2},
+                        {-0.5, 0},
+                        {-1.5, -2},
+                        {-2.5, -2},
+                        {2.4999999999999996, 2},
+                        {2.5000000000000004, 3},
+                        {4503599627370497.0, 4503599627370497}};
+  for (const auto& c : cases) EXPECT_EQ(Round(c.value), c.rounded) << c.value;
+  EXPECT_EQ(Round(2.5L), 2);
+  EXPECT_THROW(Round(std::nan("")), EInvalidOp);
+  EXPECT_THROW(Round(1e19), EInvalidOp);
+  EXPECT_EQ(Trunc(-2.7), -2);
+}
+
+}  // namespace
+}  // namespace zub

@@ -1,0 +1,116 @@
+#include "host/file_system.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "testing/temp_dir.hpp"
+
+namespace zub {
+namespace {
+
+using zub::testing::TempDir;
+
+std::vector<UnicodeString> Find(const UnicodeString& mask, int32_t attr) {
+  std::vector<UnicodeString> names;
+  TSearchRec sr;
+  for (int32_t rc = FindFirst(mask, attr, sr); rc == 0; rc = FindNext(sr)) names.push_back(sr.Name);
+  FindClose(sr);
+  return names;
+}
+
+TEST(FileSystem, FindFirstFiltersByMaskAndAttributes) {
+  TempDir dir;
+  dir.WriteBytes("b.TXT", "12345");
+  dir.WriteBytes("a.txt", "");
+  dir.WriteBytes("noext", "");
+  dir.WriteBytes(".hidden.txt", "");
+  ASSERT_TRUE(ForceDirectories(dir.Name("sub.txt")));
+  const UnicodeString base = dir.Name("");
+
+  EXPECT_EQ(Find(base + u"*.txt", faAnyFile & ~faDirectory & ~faHidden),
+            (std::vector<UnicodeString>{u"a.txt", u"b.TXT"}));
+  EXPECT_EQ(Find(base + u"*.txt", faAnyFile),
+            (std::vector<UnicodeString>{u".hidden.txt", u"a.txt", u"b.TXT", u"sub.txt"}));
+  EXPECT_EQ(Find(base + u"*.*", faDirectory),
+            (std::vector<UnicodeString>{u".", u"..", u"a.txt", u"b.TXT", u"noext", u"sub.txt"}));
+  EXPECT_EQ(Find(base + u"?.t*", 0), (std::vector<UnicodeString>{u"a.txt", u"b.TXT"}));
+
+  TSearchRec sr;
+  ASSERT_EQ(FindFirst(base + u"b.txt", faAnyFile, sr), 0);
+  EXPECT_EQ(sr.Size, 5);
+  EXPECT_EQ(sr.Attr, faArchive);
+  EXPECT_EQ(FindNext(sr), 18);
+  FindClose(sr);
+  EXPECT_EQ(FindFirst(base + u"*.none", faAnyFile, sr), 2);
+  EXPECT_EQ(FindFirst(base + u"missing/*.*", faAnyFile, sr), 3);
+}
+
+TEST(FileSystem, ExistenceAttributesAndDates) {
+  TempDir dir;
+  dir.WriteBytes("f.bin", "x");
+  const UnicodeString f = dir.Name("f.bin");
+  EXPECT_TRUE(FileExists(f));
+  EXPECT_FALSE(FileExists(dir.Name("")));
+  EXPECT_TRUE(DirectoryExists(dir.Name("")));
+  EXPECT_FALSE(DirectoryExists(f));
+  EXPECT_FALSE(DirectoryExists(u""));
+  EXPECT_EQ(FileGetAttr(dir.Name("nothing")), -1);
+  EXPECT_EQ(FileGetAttr(dir.Name("")) & faDirectory, faDirectory);
+
+  EXPECT_EQ(FileSetAttr(f, faReadOnly), 0);
+  EXPECT_EQ(FileGetAttr(f), faArchive | faReadOnly);
+  EXPECT_EQ(FileSetAttr(f, faArchive), 0);
+  EXPECT_EQ(FileGetAttr(f), faArchive);
+
+  const TDateTime when = EncodeDate(2021, 6, 15) + EncodeTime(8, 30, 10, 0);
+  EXPECT_EQ(FileSetDate(f, when), 0);
+  TDateTime got = 0;
+  ASSERT_TRUE(FileAge(f, got));
+  EXPECT_NEAR(got, when, 1e-6);
+  EXPECT_EQ(FileAge(f), DateTimeToFileDate(when));
+  EXPECT_EQ(FileSetDate(f, DateTimeToFileDate(when + 1)), 0);
+  EXPECT_EQ(FileAge(f), DateTimeToFileDate(when + 1));
+  EXPECT_FALSE(FileAge(dir.Name("nothing"), got));
+  EXPECT_NE(FileSetDate(dir.Name("nothing"), when), 0);
+}
+
+TEST(FileSystem, DirectoriesRenameAndErase) {
+  TempDir dir;
+  const UnicodeString deep = dir.Name("x\\y/z");  // both separators
+  EXPECT_TRUE(ForceDirectories(deep));
+  EXPECT_TRUE(DirectoryExists(dir.Name("x/y/z")));
+  EXPECT_TRUE(ForceDirectories(deep + u"/"));  // existing: still true
+  EXPECT_THROW(ForceDirectories(u""), EInOutError);
+  EXPECT_FALSE(RemoveDir(dir.Name("x")));  // not empty
+  EXPECT_EQ(GetLastFileError(), 145);
+
+  dir.WriteBytes("old.txt", "1");
+  dir.WriteBytes("taken.txt", "2");
+  EXPECT_FALSE(RenameFile(dir.Name("old.txt"), dir.Name("taken.txt")));
+  EXPECT_EQ(dir.ReadBytes("taken.txt"), "2");  // nothing overwritten
+  EXPECT_TRUE(RenameFile(dir.Name("old.txt"), dir.Name("new.txt")));
+  EXPECT_TRUE(DeleteFile(dir.Name("new.txt")));
+  EXPECT_FALSE(DeleteFile(dir.Name("new.txt")));
+  EXPECT_EQ(GetLastFileError(), 2);
+  EXPECT_FALSE(DeleteFile(dir.Name("x")));  // directories are not files
+  EXPECT_TRUE(RemoveDir(dir.Name("x/y/z")));
+  EXPECT_TRUE(CreateDir(dir.Name("x/y/z")));
+  EXPECT_FALSE(CreateDir(dir.Name("x/y/z")));
+}
+
+TEST(FileSystem, DriveTableMapsWindowsPaths) {
+  EXPECT_EQ(HostPath(u"C:\\tmp\\a.txt"), "/tmp/a.txt");
+  EXPECT_EQ(HostPath(u"rel\\a.txt"), "rel/a.txt");
+  TempDir dir;
+  dir.WriteBytes("d.txt", "");
+  SetDriveMapping(u'q', dir.Name(""));
+  EXPECT_EQ(GetDriveMapping(u'Q'), dir.Name(""));
+  EXPECT_TRUE(FileExists(u"Q:\\d.txt"));
+  SetDriveMapping(u'Q', u"");
+  EXPECT_FALSE(FileExists(u"Q:\\d.txt"));
+  EXPECT_THROW(SetDriveMapping(u'1', u"/"), EInvalidArgument);
+}
+
+}  // namespace
+}  // namespace zub

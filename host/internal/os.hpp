@@ -1,0 +1,72 @@
+// The operating-system primitives the host layer is built on. One implementation per
+// platform (host/posix/ now); nothing outside host/ includes this header.
+//
+// Paths given here are already in the system's form (UTF-8 on POSIX); failures return an
+// error code in the Windows numbering (2 file not found, 5 access denied, ...) through `err`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/unicode.hpp"
+
+namespace zub::os {
+
+using Handle = intptr_t;
+inline constexpr Handle kNoHandle = -1;
+
+enum class Access : uint8_t { Read, Write, ReadWrite };
+enum class Lock : uint8_t { None, Shared, Exclusive };
+
+// Opens (create: creates or truncates) a file. Returns kNoHandle and sets err on failure.
+Handle Open(const std::string& path, Access access, bool create, Lock lock, int32_t& err);
+void Close(Handle h);
+// Transfers up to n bytes; returns the count (0 at the end of a file), or -1 with err set.
+int64_t Read(Handle h, void* buf, int64_t n, int32_t& err);
+int64_t Write(Handle h, const void* buf, int64_t n, int32_t& err);
+// origin: 0 from the start, 1 from the current position, 2 from the end. -1 on failure.
+int64_t Seek(Handle h, int64_t offset, int origin, int32_t& err);
+bool Truncate(Handle h, int64_t size, int32_t& err);
+int64_t FileSizeOf(Handle h, int32_t& err);
+
+// Error code of the last failed system call.
+int32_t LastError();
+
+// English text of an error code ("File not found", ...).
+UnicodeString SystemErrorText(int32_t code);
+
+// What the file system says of one entry.
+struct EntryInfo {
+  bool exists = false;
+  bool directory = false;
+  bool readOnly = false;
+  bool symlink = false;
+  int64_t size = 0;
+  int64_t mtimeSec = 0;  // seconds since 1970-01-01 UTC
+  int32_t mtimeNsec = 0;
+};
+EntryInfo Stat(const std::string& path);
+// Names in a directory (without "." and ".."); false with err when it cannot be read.
+bool ListDirectory(const std::string& path, std::vector<std::string>& names, int32_t& err);
+bool MakeDirectory(const std::string& path, int32_t& err);
+bool RemoveDirectory(const std::string& path, int32_t& err);
+bool RemoveFile(const std::string& path, int32_t& err);
+bool RenameEntry(const std::string& from, const std::string& to, int32_t& err);
+bool SetReadOnly(const std::string& path, bool readOnly, int32_t& err);
+bool SetModificationTime(const std::string& path, int64_t sec, int32_t nsec, int32_t& err);
+
+// Offset of local time from UTC in seconds at the given UTC instant.
+int64_t LocalTimeOffset(int64_t utcSec);
+// Current time: seconds and nanoseconds since 1970-01-01 UTC.
+void CurrentTime(int64_t& sec, int32_t& nsec);
+
+// Decimal and thousands separators of the user's locale as configured in the environment
+// (LC_ALL, LC_NUMERIC, LANG), without changing the process locale. Falls back to "." and ",".
+void LocaleSeparators(Char& decimal, Char& thousands);
+
+// Locale-independent full case mapping of one UTF-16 unit (BMP only).
+Char UpperChar(Char c);
+Char LowerChar(Char c);
+
+}  // namespace zub::os

@@ -1,0 +1,221 @@
+// POSIX file handles and error texts for the host layer.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+
+#include "host/internal/os.hpp"
+
+namespace zub::os {
+
+namespace {
+// errno -> the Windows numbering used throughout the run-time layer.
+int32_t MapErrno(int e) {
+  switch (e) {
+    case ENOENT:
+      return 2;
+    case ENOTDIR:
+      return 3;
+    case EMFILE:
+    case ENFILE:
+      return 4;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+      return 5;
+    case EBADF:
+      return 6;
+    case ENOMEM:
+      return 8;
+    case EXDEV:
+      return 17;
+    case EBUSY:
+    case EWOULDBLOCK:
+      return 32;  // sharing violation
+    case EEXIST:
+      return 80;
+    case EINVAL:
+      return 87;
+    case ENOSPC:
+      return 112;
+    case ENAMETOOLONG:
+      return 206;
+    case ENOTEMPTY:
+      return 145;
+    case ELOOP:
+      return 1921;
+    default:
+      return 1000 + e;  // no Windows counterpart: keep errno recoverable
+  }
+}
+}  // namespace
+
+int32_t LastError() {
+  return MapErrno(errno);
+}
+
+Handle Open(const std::string& path, Access access, bool create, Lock lock, int32_t& err) {
+  int flags = O_CLOEXEC;
+  switch (access) {
+    case Access::Read:
+      flags |= O_RDONLY;
+      break;
+    case Access::Write:
+      flags |= O_WRONLY;
+      break;
+    case Access::ReadWrite:
+      flags |= O_RDWR;
+      break;
+  }
+  if (create) flags |= O_CREAT | O_TRUNC;
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    err = MapErrno(errno);
+    if (errno == ENOENT) {
+      // Tell a missing folder (path not found) from a missing file, as Windows does.
+      const size_t slash = path.find_last_of('/');
+      struct stat parent;
+      if (slash != std::string::npos && slash > 0 && ::stat(path.substr(0, slash).c_str(), &parent) != 0)
+        err = 3;
+    }
+    return kNoHandle;
+  }
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    err = 5;
+    return kNoHandle;
+  }
+  if (lock != Lock::None && ::flock(fd, (lock == Lock::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
+    err = MapErrno(errno);
+    ::close(fd);
+    return kNoHandle;
+  }
+  err = 0;
+  return fd;
+}
+
+void Close(Handle h) {
+  if (h != kNoHandle) ::close(static_cast<int>(h));
+}
+
+int64_t Read(Handle h, void* buf, int64_t n, int32_t& err) {
+  auto* p = static_cast<char*>(buf);
+  int64_t done = 0;
+  while (done < n) {
+    const ssize_t r = ::read(static_cast<int>(h), p + done, static_cast<size_t>(n - done));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      err = MapErrno(errno);
+      return done > 0 ? done : -1;
+    }
+    if (r == 0) break;
+    done += r;
+  }
+  err = 0;
+  return done;
+}
+
+int64_t Write(Handle h, const void* buf, int64_t n, int32_t& err) {
+  const auto* p = static_cast<const char*>(buf);
+  int64_t done = 0;
+  while (done < n) {
+    const ssize_t r = ::write(static_cast<int>(h), p + done, static_cast<size_t>(n - done));
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      err = MapErrno(errno);
+      return done > 0 ? done : -1;
+    }
+    done += r;
+  }
+  err = 0;
+  return done;
+}
+
+int64_t Seek(Handle h, int64_t offset, int origin, int32_t& err) {
+  const int whence = origin == 0 ? SEEK_SET : origin == 1 ? SEEK_CUR : SEEK_END;
+  const off_t r = ::lseek(static_cast<int>(h), static_cast<off_t>(offset), whence);
+  if (r < 0) {
+    err = MapErrno(errno);
+    return -1;
+  }
+  err = 0;
+  return r;
+}
+
+bool Truncate(Handle h, int64_t size, int32_t& err) {
+  if (::ftruncate(static_cast<int>(h), static_cast<off_t>(size)) != 0) {
+    err = MapErrno(errno);
+    return false;
+  }
+  err = 0;
+  return true;
+}
+
+int64_t FileSizeOf(Handle h, int32_t& err) {
+  struct stat st;
+  if (::fstat(static_cast<int>(h), &st) != 0) {
+    err = MapErrno(errno);
+    return -1;
+  }
+  err = 0;
+  return st.st_size;
+}
+
+UnicodeString SystemErrorText(int32_t code) {
+  switch (code) {
+    case 0:
+      return u"No error";
+    case 2:
+      return u"File not found";
+    case 3:
+      return u"Path not found";
+    case 4:
+      return u"Too many open files";
+    case 5:
+      return u"Access denied";
+    case 6:
+      return u"Invalid file handle";
+    case 8:
+      return u"Not enough memory";
+    case 17:
+      return u"Not the same device";
+    case 32:
+      return u"File in use by another process";
+    case 80:
+      return u"File exists";
+    case 87:
+      return u"Invalid parameter";
+    case 112:
+      return u"Disk full";
+    case 131:
+      return u"Negative seek";
+    case 145:
+      return u"Directory not empty";
+    case 206:
+      return u"File name too long";
+    case 1921:
+      return u"Too many levels of symbolic links";
+    default:
+      break;
+  }
+  if (code > 1000) {
+    char buf[256] = {};
+    // strerror_r returns the text (GNU) or fills the buffer (XSI); accept either.
+    struct Pick {
+      const char* buf;
+      const char* operator()(int) const { return buf; }
+      const char* operator()(const char* text) const { return text; }
+    };
+    return Utf8ToUnicode(Pick{buf}(::strerror_r(code - 1000, buf, sizeof buf)));
+  }
+  return u"Error " + Utf8ToUnicode(std::to_string(code));
+}
+
+}  // namespace zub::os

@@ -1,0 +1,76 @@
+#include "host/stream.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zub {
+namespace {
+
+TEST(MemoryStream, WritesGrowAndSeeksPastTheEndFillWithZeros) {
+  TMemoryStream m;
+  m.WriteBuffer("abc", 3);
+  EXPECT_EQ(m.Position(), 3);
+  m.SetPosition(6);
+  m.WriteBuffer("z", 1);
+  EXPECT_EQ(m.Size(), 7);
+  EXPECT_EQ(std::memcmp(m.Memory(), "abc\0\0\0z", 7), 0);
+
+  m.SetPosition(1);
+  char buf[10] = {};
+  EXPECT_EQ(m.Read(buf, 10), 6);  // short read at the end returns what there is
+  EXPECT_EQ(m.Read(buf, 10), 0);
+  EXPECT_THROW(m.Seek(-8, soCurrent), EStreamError);
+  EXPECT_EQ(m.Position(), 7);
+}
+
+TEST(MemoryStream, SetSizeKeepsPositionUnlessItFallsBeyondTheEnd) {
+  TMemoryStream m;
+  m.WriteBuffer("abcdef", 6);
+  m.SetPosition(2);
+  m.SetSize(4);
+  EXPECT_EQ(m.Position(), 2);
+  m.SetSize(1);
+  EXPECT_EQ(m.Position(), 1);
+  m.SetSize(3);
+  EXPECT_EQ(std::memcmp(m.Memory(), "a\0\0", 3), 0);  // regrown bytes are zero, not stale
+}
+
+TEST(Stream, ReadBufferAndWriteBufferRaiseOnShortTransfers) {
+  TMemoryStream m;
+  m.WriteBuffer("ab", 2);
+  m.SetPosition(0);
+  char buf[4];
+  try {
+    m.ReadBuffer(buf, 3);
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_NE(UnicodeToUtf8(e.Message()).find("2 of 3"), std::string::npos) << e.what();
+  }
+  TStringStream s(AnsiString("ab"));
+  TMemoryStream target;
+  EXPECT_THROW(target.CopyFrom(s, 5), EReadError);
+}
+
+TEST(Stream, CopyFromZeroCopiesTheWholeSource) {
+  TStringStream src(u"hello world");
+  src.SetPosition(5);
+  TMemoryStream dst;
+  EXPECT_EQ(dst.CopyFrom(src, 0), 11);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(dst.Memory()), 11), "hello world");
+}
+
+TEST(StringStream, HoldsOneWindows1252BytePerCharacter) {
+  TStringStream s(u"\u20ACa\u0100");
+  EXPECT_EQ(s.Size(), 3);
+  EXPECT_EQ(s.Bytes(),
+            "\x80"
+            "a?");
+  EXPECT_EQ(s.ReadString(2), u"\u20ACa");
+  s.SetPosition(s.Size());
+  s.WriteString(u"\u00FC");
+  EXPECT_EQ(s.DataString(), u"\u20ACa?\u00FC");
+}
+
+}  // namespace
+}  // namespace zub

@@ -1,0 +1,233 @@
+#include "host/text_file.hpp"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+#include "host/convert.hpp"
+#include "host/internal/os.hpp"
+
+namespace zub {
+
+// Byte-level access to a text file's buffer, shared by the procedures below.
+class TextFileAccess {
+ public:
+  static void RequireInput(TextFile& F) {
+    F.RequireOpen();
+    if (F.FMode != fmInput) F.Fail(ioNotOpenForInput);
+  }
+  [[noreturn]] static void Fail(TextFile& F, int32_t Code) { F.Fail(Code); }
+  static void RequireOutput(TextFile& F) {
+    F.RequireOpen();
+    if (F.FMode != fmOutput) F.Fail(ioNotOpenForOutput);
+  }
+  // Next byte without consuming it; -1 at the end of the file.
+  static int Peek(TextFile& F) {
+    if (F.FBufPos == F.FBufEnd) {
+      int32_t err = 0;
+      const int64_t got = os::Read(F.FHandle, F.FBuf.get(), TextFile::kBufSize, err);
+      if (got < 0) F.Fail(err);
+      F.FBufPos = 0;
+      F.FBufEnd = static_cast<int32_t>(got);
+      if (got == 0) return -1;
+    }
+    return F.FBuf[F.FBufPos];
+  }
+  static int Next(TextFile& F) {
+    const int b = Peek(F);
+    if (b >= 0) ++F.FBufPos;
+    return b;
+  }
+  static void Put(TextFile& F, const char* data, size_t n) {
+    while (n > 0) {
+      if (F.FBufPos == TextFile::kBufSize) FlushOut(F);
+      const size_t k = std::min(n, static_cast<size_t>(TextFile::kBufSize - F.FBufPos));
+      std::copy(data, data + k, F.FBuf.get() + F.FBufPos);
+      F.FBufPos += static_cast<int32_t>(k);
+      data += k;
+      n -= k;
+    }
+  }
+  static void FlushOut(TextFile& F) {
+    if (F.FBufPos == 0) return;
+    int32_t err = 0;
+    const int64_t put = os::Write(F.FHandle, F.FBuf.get(), F.FBufPos, err);
+    const int32_t n = F.FBufPos;
+    F.FBufPos = 0;
+    if (put != n) F.Fail(err != 0 ? err : ioDiskWriteError);
+  }
+  // Consumes one line end (CR LF, LF or CR) if one is next.
+  static void SkipLineEnd(TextFile& F) {
+    const int b = Peek(F);
+    if (b == '\r') {
+      Next(F);
+      if (Peek(F) == '\n') Next(F);
+    } else if (b == '\n') {
+      Next(F);
+    }
+  }
+  static UnicodeString RestOfLine(TextFile& F) {
+    AnsiString bytes;
+    for (int b = Peek(F); b >= 0 && b != '\r' && b != '\n'; b = Peek(F))
+      bytes.push_back(static_cast<char>(Next(F)));
+    return AnsiToUnicode(bytes);
+  }
+  static bool SkipWhite(TextFile& F) {
+    for (int b = Peek(F); b >= 0; b = Peek(F)) {
+      if (b != ' ' && b != '\t' && b != '\r' && b != '\n') return true;
+      Next(F);
+    }
+    return false;
+  }
+};
+
+using A = TextFileAccess;
+
+TextFile::TextFile() : FBuf(new uint8_t[kBufSize]) {}
+
+TextFile::~TextFile() {
+  if (FMode == fmOutput) {
+    try {
+      A::FlushOut(*this);
+    } catch (const Exception&) {
+      // Unreportable here; CloseFile reports it.
+    }
+  }
+}
+
+void AssignFile(TextFile& F, const UnicodeString& FileName) {
+  if (F.FMode == fmOutput) A::FlushOut(F);
+  F.Assign(FileName);
+}
+
+void Reset(TextFile& F) {
+  if (F.FMode == fmOutput) A::FlushOut(F);
+  F.OpenHandle(true, false, false);
+  F.FMode = fmInput;
+  F.FBufPos = F.FBufEnd = 0;
+}
+
+void Rewrite(TextFile& F) {
+  if (F.FMode == fmOutput) A::FlushOut(F);
+  F.OpenHandle(false, true, true);
+  F.FMode = fmOutput;
+  F.FBufPos = F.FBufEnd = 0;
+}
+
+void Append(TextFile& F) {
+  if (F.FMode == fmOutput) A::FlushOut(F);
+  F.OpenHandle(false, true, false);
+  int32_t err = 0;
+  if (os::Seek(F.FHandle, 0, 2, err) < 0) F.Fail(err);
+  F.FMode = fmOutput;
+  F.FBufPos = F.FBufEnd = 0;
+}
+
+void CloseFile(TextFile& F) {
+  F.RequireOpen();
+  if (F.FMode == fmOutput) {
+    try {
+      A::FlushOut(F);
+    } catch (...) {
+      F.CloseHandle();
+      throw;
+    }
+  }
+  F.CloseHandle();
+}
+
+void Flush(TextFile& F) {
+  A::RequireOutput(F);
+  A::FlushOut(F);
+}
+
+bool Eof(TextFile& F) {
+  A::RequireInput(F);
+  return A::Peek(F) < 0;
+}
+
+bool Eoln(TextFile& F) {
+  A::RequireInput(F);
+  const int b = A::Peek(F);
+  return b < 0 || b == '\r' || b == '\n';
+}
+
+bool SeekEof(TextFile& F) {
+  A::RequireInput(F);
+  return !A::SkipWhite(F);
+}
+
+void Read(TextFile& F, Char& C) {
+  A::RequireInput(F);
+  const int b = A::Next(F);
+  C = b < 0 ? Char(26) : AnsiCharToUnicode(static_cast<uint8_t>(b));
+}
+
+void Read(TextFile& F, int64_t& Value) {
+  A::RequireInput(F);
+  Value = 0;
+  if (!A::SkipWhite(F)) return;
+  AnsiString token;
+  for (int b = A::Peek(F); b >= 0 && b != ' ' && b != '\t' && b != '\r' && b != '\n'; b = A::Peek(F))
+    token.push_back(static_cast<char>(A::Next(F)));
+  int32_t code = 0;
+  Val(AnsiToUnicode(token), Value, code);
+  if (code != 0) A::Fail(F, ioInvalidNumber);
+}
+
+void Read(TextFile& F, int32_t& Value) {
+  int64_t v = 0;
+  Read(F, v);
+  if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max())
+    A::Fail(F, ioInvalidNumber);
+  Value = static_cast<int32_t>(v);
+}
+
+void Read(TextFile& F, UnicodeString& S) {
+  A::RequireInput(F);
+  S = A::RestOfLine(F);
+}
+
+void ReadLn(TextFile& F) {
+  A::RequireInput(F);
+  A::RestOfLine(F);
+  A::SkipLineEnd(F);
+}
+
+void ReadLn(TextFile& F, UnicodeString& S) {
+  A::RequireInput(F);
+  S = A::RestOfLine(F);
+  A::SkipLineEnd(F);
+}
+
+void Write(TextFile& F, std::u16string_view S) {
+  A::RequireOutput(F);
+  const AnsiString bytes = UnicodeToAnsi(S);
+  A::Put(F, bytes.data(), bytes.size());
+}
+
+void Write(TextFile& F, const Char* S) {
+  Write(F, std::u16string_view(S));
+}
+
+void Write(TextFile& F, Char C) {
+  Write(F, std::u16string_view(&C, 1));
+}
+
+void Write(TextFile& F, int64_t Value, int32_t Width) {
+  UnicodeString s = IntToStr(Value);
+  if (Width > static_cast<int32_t>(s.size())) s.insert(0, static_cast<size_t>(Width) - s.size(), u' ');
+  Write(F, std::u16string_view(s));
+}
+
+void WriteLn(TextFile& F) {
+  A::RequireOutput(F);
+  A::Put(F, "\r\n", 2);
+}
+
+void WriteLn(TextFile& F, std::u16string_view S) {
+  Write(F, S);
+  WriteLn(F);
+}
+
+}  // namespace zub

@@ -1,0 +1,139 @@
+#include "host/text_file.hpp"
+
+#include <gtest/gtest.h>
+
+#include "testing/temp_dir.hpp"
+
+namespace zub {
+namespace {
+
+using zub::testing::TempDir;
+
+int32_t IoCode(const std::function<void()>& op) {
+  try {
+    op();
+  } catch (const EInOutError& e) {
+    return e.ErrorCode();
+  }
+  return 0;
+}
+
+TEST(TextFile, WritesWindows1252WithCrLf) {
+  TempDir dir;
+  TextFile f;
+  AssignFile(f, dir.Name("out.txt"));
+  Rewrite(f);
+  Write(f, u"caf\u00e9 \u20ac ");
+  Write(f, int32_t{-42});
+  Write(f, int64_t{7}, 4);
+  Write(f, u'!');
+  WriteLn(f);
+  WriteLn(f, u"\u4E2D");  // no Windows-1252 byte
+  CloseFile(f);
+  EXPECT_EQ(dir.ReadBytes("out.txt"), "caf\xE9 \x80 -42   7!\r\n?\r\n");
+
+  Append(f);
+  WriteLn(f, u"more");
+  CloseFile(f);
+  EXPECT_EQ(dir.ReadBytes("out.txt"), "caf\xE9 \x80 -42   7!\r\n?\r\nmore\r\n");
+}
+
+TEST(TextFile, ReadsLinesEndedByCrLfLfOrCr) {
+  TempDir dir;
+  dir.WriteBytes("in.txt", "one\r\ntwo\nthree\rfour\xE9");
+  TextFile f;
+  AssignFile(f, dir.Name("in.txt"));
+  Reset(f);
+  std::vector<UnicodeString> lines;
+  while (!Eof(f)) {
+    UnicodeString s;
+    ReadLn(f, s);
+    lines.push_back(s);
+  }
+  EXPECT_EQ(lines, (std::vector<UnicodeString>{u"one", u"two", u"three", u"four\u00e9"}));
+  CloseFile(f);
+}
+
+TEST(TextFile, ReadsCharactersAndIntegers) {
+  TempDir dir;
+  dir.WriteBytes("n.txt", "  12 -7\r\n\t$1F\nab\r\n");
+  TextFile f;
+  AssignFile(f, dir.Name("n.txt"));
+  Reset(f);
+  int32_t a = 0, b = 0, c = 0;
+  Read(f, a);
+  Read(f, b);
+  EXPECT_TRUE(Eoln(f));
+  Read(f, c);
+  EXPECT_EQ(a, 12);
+  EXPECT_EQ(b, -7);
+  EXPECT_EQ(c, 31);
+  ReadLn(f);
+  Char ch;
+  Read(f, ch);
+  EXPECT_EQ(ch, u'a');
+  Read(f, ch);
+  Read(f, ch);
+  EXPECT_EQ(ch, u'\r');  // line ends come through as stored
+  EXPECT_TRUE(SeekEof(f));
+  Read(f, ch);
+  EXPECT_EQ(ch, Char(26));  // end of file
+  int32_t atEnd = 5;
+  Read(f, atEnd);
+  EXPECT_EQ(atEnd, 0);
+  CloseFile(f);
+}
+
+TEST(TextFile, EveryFailureRaisesEInOutErrorWithCodeAndName) {
+  TempDir dir;
+  dir.WriteBytes("bad.txt", "12x\n99999999999\n");
+  TextFile f;
+  EXPECT_EQ(IoCode([&] { Reset(f); }), ioFileNotAssigned);
+  AssignFile(f, dir.Name("nothere.txt"));
+  try {
+    Reset(f);
+    FAIL();
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.ErrorCode(), ioFileNotFound);
+    EXPECT_EQ(e.FileName(), dir.Name("nothere.txt"));
+    EXPECT_NE(std::string(e.what()).find("nothere.txt"), std::string::npos);
+  }
+  EXPECT_EQ(IoCode([&] { Append(f); }), ioFileNotFound);
+  EXPECT_EQ(IoCode([&] { CloseFile(f); }), ioFileNotOpen);
+  EXPECT_EQ(IoCode([&] { WriteLn(f, u"x"); }), ioFileNotOpen);
+
+  AssignFile(f, dir.Name("bad.txt"));
+  Reset(f);
+  int32_t v = 0;
+  EXPECT_EQ(IoCode([&] { Read(f, v); }), ioInvalidNumber);
+  ReadLn(f);
+  EXPECT_EQ(IoCode([&] { Read(f, v); }), ioInvalidNumber);  // does not fit 32 bits
+  EXPECT_EQ(IoCode([&] { WriteLn(f); }), ioNotOpenForOutput);
+  CloseFile(f);
+
+  AssignFile(f, dir.Name("w.txt"));
+  Rewrite(f);
+  UnicodeString s;
+  EXPECT_EQ(IoCode([&] { ReadLn(f, s); }), ioNotOpenForInput);
+  CloseFile(f);
+  AssignFile(f, dir.Name("no/dir/x.txt"));
+  EXPECT_EQ(IoCode([&] { Rewrite(f); }), ioPathNotFound);
+}
+
+TEST(TextFile, LongLinesCrossTheBuffer) {
+  TempDir dir;
+  const std::string line(10000, 'q');
+  dir.WriteBytes("long.txt", line + "\r\n" + line);
+  TextFile f;
+  AssignFile(f, dir.Name("long.txt"));
+  Reset(f);
+  UnicodeString a, b;
+  ReadLn(f, a);
+  ReadLn(f, b);
+  EXPECT_EQ(a.size(), 10000u);
+  EXPECT_EQ(b.size(), 10000u);
+  EXPECT_TRUE(Eof(f));
+}
+
+}  // namespace
+}  // namespace zub

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs the Debian packages the build, the tests and the benchmarks need, when they are
+# missing. Run as root (or with sudo available). Touches nothing when all are present.
+set -eu
+packages="cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev pkg-config"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -z "$missing" ]; then
+  echo "setup: all build packages are installed"
+  exit 0
+fi
+echo "setup: installing$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+# shellcheck disable=SC2086
+$sudo apt-get install -y -q --no-install-recommends $missing

@@ -1,0 +1,5 @@
+#include "tools/zubkit/cli.hpp"
+
+int main(int argc, char** argv) {
+  return zubkit::Run(argc, argv);
+}
