@@ -254,20 +254,21 @@ UnicodeString FloatToStrGeneral(double Value, int32_t Precision, const TFormatSe
   const int exponent = std::stoi(s.substr(ePos + 1));
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
+  // Built with append alone: GCC 12 at -O3 misreports operator+ chains here (-Wrestrict).
   std::string out = negative ? "-" : "";
   const std::string sep = UnicodeToUtf8(std::u16string(1, Settings.DecimalSeparator));
   if (exponent >= Precision || exponent < -4) {
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += sep + digits.substr(1);
-    out += "E" + std::to_string(exponent);
+    out.append(digits, 0, 1);
+    if (digits.size() > 1) out.append(sep).append(digits, 1);
+    out.append("E").append(std::to_string(exponent));
   } else if (exponent < 0) {
-    out += "0" + sep + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    out.append("0").append(sep).append(static_cast<size_t>(-exponent - 1), '0').append(digits);
   } else {
     const auto intLen = static_cast<size_t>(exponent) + 1;
     if (digits.size() <= intLen) {
-      out += digits + std::string(intLen - digits.size(), '0');
+      out.append(digits).append(intLen - digits.size(), '0');
     } else {
-      out += digits.substr(0, intLen) + sep + digits.substr(intLen);
+      out.append(digits, 0, intLen).append(sep).append(digits, intLen);
     }
   }
   return Utf8ToUnicode(out);
