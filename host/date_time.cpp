@@ -163,8 +163,16 @@ TDateTime FileDateToDateTime(int32_t FileDate) {
   return d + t;
 }
 
-UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime,
-                             const TFormatSettings& Settings) {
+namespace {
+
+// Depth counts the settings' formats expanded inside each other ("c" in a ShortDateFormat);
+// below the second level they expand to nothing, so no settings can make this recurse forever.
+UnicodeString FormatNested(std::u16string_view Format, TDateTime DateTime, const TFormatSettings& Settings,
+                           int Depth) {
+  if (Depth > 2) return UnicodeString();
+  const auto Nested = [Depth, DateTime, &Settings](std::u16string_view f) {
+    return FormatNested(f, DateTime, Settings, Depth + 1);
+  };
   if (Format.empty()) Format = u"c";
   uint16_t year, month, day, hour, minute, second, msec;
   DecodeDate(DateTime, year, month, day);
@@ -224,9 +232,9 @@ UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime,
         else if (n == 4)
           out += Settings.LongDayNames[dow];
         else if (n == 5)
-          out += FormatDateTime(Settings.ShortDateFormat, DateTime, Settings);
+          out += Nested(Settings.ShortDateFormat);
         else
-          out += FormatDateTime(Settings.LongDateFormat, DateTime, Settings);
+          out += Nested(Settings.LongDateFormat);
         n = std::min<size_t>(n, 6);
         break;
       case u'm':
@@ -266,14 +274,13 @@ UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime,
         break;
       case u't':
         n = std::min<size_t>(run(u't'), 2);
-        out +=
-            FormatDateTime(n == 1 ? Settings.ShortTimeFormat : Settings.LongTimeFormat, DateTime, Settings);
+        out += Nested(n == 1 ? Settings.ShortTimeFormat : Settings.LongTimeFormat);
         break;
       case u'c':
         n = 1;
-        out += FormatDateTime(Settings.ShortDateFormat, DateTime, Settings);
+        out += Nested(Settings.ShortDateFormat);
         if (hour != 0 || minute != 0 || second != 0 || msec != 0)
-          out += u' ' + FormatDateTime(Settings.LongTimeFormat, DateTime, Settings);
+          out += u' ' + Nested(Settings.LongTimeFormat);
         break;
       case u'/':
         n = 1;
@@ -295,6 +302,13 @@ UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime,
     i += n;
   }
   return out;
+}
+
+}  // namespace
+
+UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime,
+                             const TFormatSettings& Settings) {
+  return FormatNested(Format, DateTime, Settings, 0);
 }
 
 UnicodeString FormatDateTime(std::u16string_view Format, TDateTime DateTime) {

@@ -48,6 +48,11 @@ TEST(DateTime, FormatDateTimeSpecifiers) {
   };
   for (const auto& c : cases) EXPECT_EQ(FormatDateTime(c.format, t, fs), c.text) << UnicodeToUtf8(c.format);
   EXPECT_EQ(FormatDateTime(u"c", EncodeDate(2024, 3, 5), fs), u"2024/03/05");
+
+  // Settings whose formats name each other end instead of recursing.
+  TFormatSettings loop;
+  loop.ShortDateFormat = u"[ddddd]";
+  EXPECT_EQ(FormatDateTime(u"ddddd", t, loop), u"[[]]");
 }
 
 TEST(DateTime, FileDatesRoundTripInTwoSecondSteps) {
