@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/exceptions.hpp"
+#include "host/internal/os.hpp"
 
 namespace zub {
 
@@ -106,10 +107,13 @@ void Val(std::u16string_view S, int32_t& Value, int32_t& Code) {
   Value = static_cast<int32_t>(v);
 }
 
-void Val(std::u16string_view S, double& Value, int32_t& Code) {
-  Value = 0;
+namespace {
+
+// Checks the locale-independent float syntax and copies the number into text in the form
+// the C library reads. Code receives 0 or the position of the first bad character;
+// overflows tells whether a value out of range is too large (rather than too small).
+bool ScanFloatText(std::u16string_view S, std::string& text, int32_t& Code, bool& overflows) {
   size_t i = SkipBlanks(S);
-  std::string text;  // the number in the form from_chars reads
   if (i < S.size() && (S[i] == u'+' || S[i] == u'-')) {
     if (S[i] == u'-') text.push_back('-');
     ++i;
@@ -133,21 +137,22 @@ void Val(std::u16string_view S, double& Value, int32_t& Code) {
   }
   if (intCount == 0 && fracDigits == 0) {
     Code = static_cast<int32_t>(i) + 1;
-    return;
+    return false;
   }
   long exponent = 0;
   if (i < S.size() && (S[i] == u'E' || S[i] == u'e')) {
     text.push_back('e');
     ++i;
+    bool negExp = false;
     if (i < S.size() && (S[i] == u'+' || S[i] == u'-')) {
-      if (S[i] == u'-') text.push_back('-');
+      negExp = S[i] == u'-';
+      if (negExp) text.push_back('-');
       ++i;
     }
     if (i >= S.size() || !IsDigit(S[i])) {
       Code = static_cast<int32_t>(i) + 1;
-      return;
+      return false;
     }
-    const bool negExp = text.back() == '-';
     for (; i < S.size() && IsDigit(S[i]); ++i) {
       text.push_back(static_cast<char>(S[i]));
       if (exponent < 100000) exponent = exponent * 10 + (S[i] - u'0');
@@ -156,24 +161,47 @@ void Val(std::u16string_view S, double& Value, int32_t& Code) {
   }
   if (i < S.size()) {
     Code = static_cast<int32_t>(i) + 1;
-    return;
+    return false;
   }
+  const long magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
+  overflows = nonZeroSeen && magnitude > 0;
+  Code = 0;
+  return true;
+}
+
+}  // namespace
+
+void Val(std::u16string_view S, double& Value, int32_t& Code) {
+  Value = 0;
+  std::string text;
+  bool overflows = false;
+  if (!ScanFloatText(S, text, Code, overflows)) return;
   double v = 0;
   const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
   if (r.ec == std::errc::result_out_of_range) {
-    // Decide between overflow (an error) and underflow (zero) by the decimal magnitude.
-    const long magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
-    if (nonZeroSeen && magnitude > 0) {
+    if (overflows) {
       Code = static_cast<int32_t>(S.size()) + 1;
       return;
     }
-    v = 0;
+    v = 0;  // too small for a double
   } else if (r.ec != std::errc()) {
     Code = 1;
     return;
   }
   Value = v;
-  Code = 0;
+}
+
+void Val(std::u16string_view S, long double& Value, int32_t& Code) {
+  Value = 0;
+  std::string text;
+  bool overflows = false;
+  if (!ScanFloatText(S, text, Code, overflows)) return;
+  const long double v = os::ParseLongDouble(text);
+  if (std::isinf(v)) {
+    Code = static_cast<int32_t>(S.size()) + 1;
+    return;
+  }
+  Value = v;
 }
 
 bool TryStrToInt64(std::u16string_view S, int64_t& Value) {

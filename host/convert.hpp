@@ -33,6 +33,10 @@ void Val(std::u16string_view S, int32_t& Value, int32_t& Code);
 // sign and digits. Code as for the integer form; out-of-range values give Code at the end.
 void Val(std::u16string_view S, double& Value, int32_t& Code);
 
+// The same for an 80-bit extended value, correctly rounded; values beyond its range give
+// Code at the end, values too small for it read as 0.
+void Val(std::u16string_view S, long double& Value, int32_t& Code);
+
 // Raise EConvertError "'S' is not a valid integer value" / "... floating point value".
 int32_t StrToInt(std::u16string_view S);
 int64_t StrToInt64(std::u16string_view S);

@@ -74,6 +74,19 @@ TEST(Convert, ValFloatIsLocaleIndependent) {
   }
 }
 
+TEST(Convert, ValExtendedKeepsAllSixtyFourBits) {
+  long double v = 0;
+  int32_t code = -1;
+  Val(u"1.69999999999999999993e+308", v, code);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(v, 1.69999999999999999993e+308L);
+  EXPECT_NE(v, 1.7e308L);  // differs from the nearest double-precision reading
+  Val(u"1e5000", v, code);
+  EXPECT_EQ(code, 7);
+  Val(u"1x", v, code);
+  EXPECT_EQ(code, 2);
+}
+
 TEST(Convert, StrToIntAndStrToFloatRaiseEConvertError) {
   EXPECT_EQ(StrToInt(u"-12"), -12);
   try {

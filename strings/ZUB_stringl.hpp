@@ -1,8 +1,17 @@
-// Unit ZUB_stringl: number formatting, string editing, parameter lists and tokens, the pattern matcher and
-// scrambling.
+// Unit ZUB_stringl: number and time formatting, character classes and string editing, and
+// (to come) parameter lists and tokens, the pattern matcher and scrambling.
 #pragma once
 
 #include "foundation/ZUB_zubbase.hpp"
+#include "strings/char_class.hpp"
+#include "strings/number_format.hpp"
+#include "strings/string_edit.hpp"
+#include "strings/string_extract.hpp"
+#include "strings/string_layout.hpp"
+#include "strings/string_search.hpp"
+#include "strings/string_sort.hpp"
+#include "strings/time_string.hpp"
+#include "strings/truth_text.hpp"
 
 namespace zub {
 

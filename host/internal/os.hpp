@@ -65,6 +65,10 @@ void CurrentTime(int64_t& sec, int32_t& nsec);
 // (LC_ALL, LC_NUMERIC, LANG), without changing the process locale. Falls back to "." and ",".
 void LocaleSeparators(Char& decimal, Char& thousands);
 
+// Reads a number in the C locale's form ("1.5e3") as a long double, correctly rounded;
+// out-of-range values give +-HUGE_VALL or 0.
+long double ParseLongDouble(const std::string& text);
+
 // Locale-independent full case mapping of one UTF-16 unit (BMP only).
 Char UpperChar(Char c);
 Char LowerChar(Char c);

@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <wctype.h>
 #include <clocale>
+#include <cstdlib>
 #include <ctime>
 
 #include "host/internal/os.hpp"
@@ -33,6 +34,11 @@ void LocaleSeparators(Char& decimal, Char& thousands) {
   if (dp.size() == 1) decimal = dp[0];
   if (ts.size() == 1) thousands = ts[0];
   ::freelocale(loc);
+}
+
+long double ParseLongDouble(const std::string& text) {
+  static const locale_t c = ::newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+  return ::strtold_l(text.c_str(), nullptr, c);
 }
 
 namespace {
