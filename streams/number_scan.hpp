@@ -1,0 +1,49 @@
+// Scanning numbers out of a character source with the library's small state machines:
+// ScanStreamDecimal and ScanStreamFPNum on byte streams, and the floating-point scanner
+// as a class that other readers (strings, the mixed file stream) feed one character at a
+// time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/ZUB_zubbase.hpp"
+
+namespace zub {
+
+// The floating-point number scanner. Feed it characters (Char 0xFFFF-free; the end of the
+// input is fed as EndOfInput, which acts like the foreign letter "Z") until Feed returns
+// false; Result then gives the number: 0 when the scan failed, otherwise the number text
+// converted and clamped to +-uc_MaxDouble. Exponents are capped at 4200 while scanning.
+//
+// DecPChar selects the decimal separator: 1 ".", 2 ",", 3 either, anything else none.
+class TFPNumScanner {
+ public:
+  static constexpr int EndOfInput = -1;
+
+  TFPNumScanner(bool AllowExp, int32_t DecPChar) : FAllowExp(AllowExp), FDecPChar(DecPChar) {}
+  // Takes one character (a code 0..0xFFFF or EndOfInput); true while more are wanted.
+  bool Feed(int c);
+  double Result() const;
+  // True once the machine ended in its failed state.
+  bool Failed() const { return FState == -1; }
+
+ private:
+  int Classify(int c) const;
+
+  bool FAllowExp;
+  int32_t FDecPChar;
+  int FState = 1;
+  std::string FText;
+  int64_t FExpDigits = 0;  // value of the exponent digits read so far (saturating)
+};
+
+// Skips spaces, LF and CR (at least one byte is read), takes a sign, then decimal digits;
+// the first byte after the digits is consumed. 0 when there is no digit. Values beyond 32
+// bits saturate at 2147483647 / -2147483648 (the digits are still consumed).
+int32_t ScanStreamDecimal(TStream& InStream);
+// Scans a floating-point number with TFPNumScanner; white space before it is tab, LF, CR
+// and space. The byte that ends the number is consumed.
+double ScanStreamFPNum(TStream& InStream, bool AllowExp, int32_t DecPChar);
+
+}  // namespace zub

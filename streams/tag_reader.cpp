@@ -1,0 +1,285 @@
+#include "streams/tag_reader.hpp"
+
+#include "strings/string_layout.hpp"
+
+namespace zub {
+
+namespace {
+
+// Characters from a stream, one per byte; -1 at the end. File streams are read without a
+// virtual call per byte.
+class StreamSource {
+ public:
+  explicit StreamSource(TStream& s) : FStream(s), FFile(dynamic_cast<TFileStream*>(&s)) {}
+  int Next() {
+    if (FFile != nullptr) return FFile->ReadByte();
+    uint8_t b;
+    return FStream.Read(&b, 1) == 1 ? b : -1;
+  }
+
+ private:
+  TStream& FStream;
+  TFileStream* FFile;
+};
+
+// Characters of an open text file; the end-of-file test comes before each read.
+class TextFileSource {
+ public:
+  explicit TextFileSource(TextFile& f) : FFile(f) {}
+  int Next() {
+    if (Eof(FFile)) return -1;
+    Char c;
+    Read(FFile, c);
+    return c;
+  }
+
+ private:
+  TextFile& FFile;
+};
+
+// The tag text after the next "<", closing ">" included, with declarations and comments
+// skipped; complete is false when the input ended before a ">". Text passed over on the
+// way (declarations and an unfinished tag with their "<") is added to *passed.
+template <typename Source>
+UnicodeString ReadTagText(Source& src, bool& complete, UnicodeString* passed = nullptr) {
+  for (;;) {
+    int c;
+    while ((c = src.Next()) >= 0 && c != '<')
+      if (passed) *passed += static_cast<Char>(c);
+    UnicodeString tag;
+    complete = false;
+    if (c < 0) return tag;
+    while ((c = src.Next()) >= 0) {
+      tag += static_cast<Char>(c);
+      if (c == '>') {
+        complete = true;
+        break;
+      }
+    }
+    if (!complete && passed) *passed += u"<" + tag;
+    if (!tag.empty() && tag[0] == u'!') {
+      if (passed) *passed += u"<" + tag;
+      continue;
+    }
+    return tag;
+  }
+}
+
+struct ParsedTag {
+  UnicodeString name;  // lower-cased
+  UnicodeString attribs;
+  bool emptyElement = false;
+};
+
+ParsedTag ParseTag(const UnicodeString& tag) {
+  ParsedTag t;
+  const size_t space = tag.find(u' ');
+  const size_t slashGt = tag.find(u"/>");
+  if (slashGt != UnicodeString::npos) {
+    t.emptyElement = true;
+    if (space != UnicodeString::npos) {
+      if (tag.size() >= 2 && space + 1 < tag.size() - 2)
+        t.attribs = StripLTBlanks(tag.substr(space + 1, tag.size() - 2 - space - 1));
+      t.name = LowerCase(tag.substr(0, space));
+    } else {
+      t.name = LowerCase(tag.substr(0, slashGt));
+    }
+    return t;
+  }
+  UnicodeString nameText = tag;
+  if (space != UnicodeString::npos) {
+    if (space + 1 < tag.size() - 1)
+      t.attribs = StripLTBlanks(tag.substr(space + 1, tag.size() - 1 - space - 1));
+    nameText = tag.substr(0, space) + tag.back();
+  }
+  nameText.pop_back();  // the ">"
+  t.name = LowerCase(nameText);
+  return t;
+}
+
+int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name) {
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i] == name) return static_cast<int32_t>(i);
+  return static_cast<int32_t>(list.size()) - 1;
+}
+
+// Stream content: characters up to the first "</name>" (any case), checked at each ">".
+// The first occurrence ends at the ">" that completes it, so testing the end of the text
+// finds it, and the search stays linear.
+UnicodeString ReadContent(StreamSource& src, const UnicodeString& name) {
+  const UnicodeString closing = u"</" + name + u">";
+  UnicodeString content;
+  for (int c = src.Next(); c >= 0; c = src.Next()) {
+    content += static_cast<Char>(c);
+    if (c == '>' && content.size() >= closing.size() &&
+        LowerCase(std::u16string_view(content).substr(content.size() - closing.size())) == closing) {
+      content.resize(content.size() - closing.size());
+      break;
+    }
+  }
+  return content;
+}
+
+// Text-file content: pieces ending with ">", each tested on its own; an unfinished piece
+// at the end of the file is dropped.
+UnicodeString ReadContent(TextFileSource& src, const UnicodeString& name) {
+  const UnicodeString closing = u"</" + name + u">";
+  UnicodeString content, piece;
+  for (int c = src.Next(); c >= 0; c = src.Next()) {
+    piece += static_cast<Char>(c);
+    if (c != '>') continue;
+    const size_t at = LowerCase(piece).find(closing);
+    if (at != UnicodeString::npos) {
+      content.append(piece, 0, at);
+      return content;
+    }
+    content += piece;
+    piece.clear();
+  }
+  return content;
+}
+
+template <typename Source>
+int32_t ReadNextTag(Source& src, std::span<const UnicodeString> list, UnicodeString& Attribs,
+                    UnicodeString& Content) {
+  Attribs.clear();
+  Content.clear();
+  bool complete = false;
+  const UnicodeString tag = ReadTagText(src, complete);
+  if (!complete) return Lookup(list, UnicodeString());
+  const ParsedTag t = ParseTag(tag);
+  Attribs = t.attribs;
+  const int32_t result = Lookup(list, t.name);
+  if (!t.emptyElement && !t.name.empty() && t.name[0] != u'/') Content = ReadContent(src, t.name);
+  return result;
+}
+
+}  // namespace
+
+int32_t ReadNextTagInStream(TStream& InStream, std::span<const UnicodeString> TagList, UnicodeString& Attribs,
+                            UnicodeString& Content) {
+  StreamSource src(InStream);
+  return ReadNextTag(src, TagList, Attribs, Content);
+}
+
+int32_t ReadNextTagInStream(TStream& InStream, std::initializer_list<UnicodeString> TagList,
+                            UnicodeString& Attribs, UnicodeString& Content) {
+  return ReadNextTagInStream(InStream, std::span<const UnicodeString>(TagList.begin(), TagList.size()),
+                             Attribs, Content);
+}
+
+int32_t ReadNextTagInTextFile(TextFile& F, std::span<const UnicodeString> TagList, UnicodeString& Attribs,
+                              UnicodeString& Content) {
+  TextFileSource src(F);
+  return ReadNextTag(src, TagList, Attribs, Content);
+}
+
+int32_t ReadNextTagInTextFile(TextFile& F, std::initializer_list<UnicodeString> TagList,
+                              UnicodeString& Attribs, UnicodeString& Content) {
+  return ReadNextTagInTextFile(F, std::span<const UnicodeString>(TagList.begin(), TagList.size()), Attribs,
+                               Content);
+}
+
+UnicodeString ScanForXMLAttrib(std::u16string_view Attribs, std::u16string_view AttName) {
+  const UnicodeString wanted = LowerCase(AttName);
+  size_t i = 0;
+  while (i < Attribs.size()) {
+    enum { kName, kAfterEquals, kQuoted, kUnquoted } state = kName;
+    UnicodeString name, value;
+    bool complete = false;
+    while (!complete && i < Attribs.size()) {
+      const Char c = Attribs[i++];
+      switch (state) {
+        case kName:
+          if (c == u'"') return UnicodeString();
+          if (c == u'=')
+            state = kAfterEquals;
+          else
+            name += c;
+          break;
+        case kAfterEquals:
+          if (c == u' ') break;
+          if (c == u'"')
+            state = kQuoted;
+          else if (c == u'=')
+            return UnicodeString();
+          else {
+            value += c;
+            state = kUnquoted;
+          }
+          break;
+        case kQuoted:
+          if (c == u'"')
+            complete = true;
+          else
+            value += c;
+          break;
+        case kUnquoted:
+          if (c == u' ' || c == u'"')
+            complete = true;
+          else if (c == u'=')
+            return UnicodeString();
+          else
+            value += c;
+          break;
+      }
+    }
+    if (LowerCase(StripLTBlanks(name)) == wanted) return value;
+  }
+  return UnicodeString();
+}
+
+bool ScanStreamForXMLTag(TStream& InStream, std::u16string_view TagName, UnicodeString& Attribs,
+                         UnicodeString& Content, const TOnPercentDoneEvent& OnPercentDone) {
+  Attribs.clear();
+  Content.clear();
+  const UnicodeString wanted = LowerCase(TagName);
+  StreamSource src(InStream);
+  const int64_t size = OnPercentDone ? InStream.Size() : 0;
+  int32_t reported = -1;
+  for (;;) {
+    bool complete = false;
+    const UnicodeString tag = ReadTagText(src, complete);
+    if (OnPercentDone && size > 0) {
+      const auto percent = static_cast<int32_t>(std::min<int64_t>(InStream.Position() * 100 / size, 100));
+      if (percent > reported) {
+        reported = percent;
+        OnPercentDone(nullptr, percent);
+      }
+    }
+    if (!complete) return false;
+    const ParsedTag t = ParseTag(tag);
+    if (t.name != wanted) continue;
+    Attribs = t.attribs;
+    if (!t.emptyElement && !t.name.empty() && t.name[0] != u'/') Content = ReadContent(src, t.name);
+    return true;
+  }
+}
+
+UnicodeString ReadStreamUntilTagList(TStream& InStream, std::span<const UnicodeString> TagList,
+                                     int32_t& TagIx) {
+  TagIx = -1;
+  StreamSource src(InStream);
+  UnicodeString text;
+  for (;;) {
+    bool complete = false;
+    const UnicodeString tag = ReadTagText(src, complete, &text);
+    if (!complete) return text;
+    const UnicodeString name = ParseTag(tag).name;
+    for (size_t i = 0; i < TagList.size(); ++i) {
+      if (TagList[i] == name) {
+        TagIx = static_cast<int32_t>(i);
+        return text;
+      }
+    }
+    text += u"<" + tag;
+  }
+}
+
+UnicodeString ReadStreamUntilTagList(TStream& InStream, std::initializer_list<UnicodeString> TagList,
+                                     int32_t& TagIx) {
+  return ReadStreamUntilTagList(InStream, std::span<const UnicodeString>(TagList.begin(), TagList.size()),
+                                TagIx);
+}
+
+}  // namespace zub
