@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     data += sizeof when;
     size -= sizeof when;
   }
-  const zub::UnicodeString format = zub::AnsiToUnicode(std::string(reinterpret_cast<const char*>(data), size));
+  const zub::UnicodeString format =
+      zub::AnsiToUnicode(std::string(reinterpret_cast<const char*>(data), size));
   try {
     zub::FormatDateTime(format, when, zub::TFormatSettings{});
   } catch (const zub::EConvertError&) {

@@ -22,8 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zub::Char c;
     int64_t v;
     switch (choice % 5) {
-      case 0: zub::ReadLn(t, s); break;
-      case 1: zub::Read(t, c); break;
+      case 0:
+        zub::ReadLn(t, s);
+        break;
+      case 1:
+        zub::Read(t, c);
+        break;
       case 2:
         try {
           zub::Read(t, v);
@@ -31,8 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           zub::ReadLn(t);
         }
         break;
-      case 3: zub::Eoln(t); zub::Read(t, s); zub::ReadLn(t); break;
-      default: zub::SeekEof(t); zub::Read(t, c); break;
+      case 3:
+        zub::Eoln(t);
+        zub::Read(t, s);
+        zub::ReadLn(t);
+        break;
+      default:
+        zub::SeekEof(t);
+        zub::Read(t, c);
+        break;
     }
     choice = static_cast<uint8_t>(choice * 31 + 7);
   }

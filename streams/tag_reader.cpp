@@ -1,25 +1,47 @@
 #include "streams/tag_reader.hpp"
 
+#include <algorithm>
+#include <string>
+
 #include "strings/string_layout.hpp"
 
 namespace zub {
 
 namespace {
 
-// Characters from a stream, one per byte; -1 at the end. File streams are read without a
-// virtual call per byte.
+// Characters from a stream, one per byte; -1 at the end. Bytes are fetched a block at a
+// time and what was fetched but not used is given back when the source goes, so the stream
+// ends up just after the last character consumed, as if it had been read byte by byte.
 class StreamSource {
  public:
-  explicit StreamSource(TStream& s) : FStream(s), FFile(dynamic_cast<TFileStream*>(&s)) {}
-  int Next() {
-    if (FFile != nullptr) return FFile->ReadByte();
-    uint8_t b;
-    return FStream.Read(&b, 1) == 1 ? b : -1;
+  explicit StreamSource(TStream& s) : FStream(s) {}
+  StreamSource(const StreamSource&) = delete;
+  StreamSource& operator=(const StreamSource&) = delete;
+  ~StreamSource() {
+    if (FPos < FLen) {
+      try {
+        FStream.Seek(-static_cast<int64_t>(FLen - FPos), soCurrent);
+      } catch (const Exception&) {
+        // A stream that cannot seek back stays after the block; nothing else is lost.
+      }
+    }
   }
+  int Next() {
+    if (FPos == FLen) {
+      FLen = std::max(FStream.Read(FBuf, sizeof FBuf), 0);
+      FPos = 0;
+      if (FLen == 0) return -1;
+    }
+    return FBuf[FPos++];
+  }
+  // The stream position of the next character.
+  int64_t Position() { return FStream.Position() - (FLen - FPos); }
 
  private:
   TStream& FStream;
-  TFileStream* FFile;
+  uint8_t FBuf[4096];
+  int32_t FPos = 0;
+  int32_t FLen = 0;
 };
 
 // Characters of an open text file; the end-of-file test comes before each read.
@@ -56,8 +78,12 @@ UnicodeString ReadTagText(Source& src, bool& complete, UnicodeString* passed = n
         break;
       }
     }
-    if (!complete && passed) *passed += u"<" + tag;
-    if (!tag.empty() && tag[0] == u'!') {
+    if (!complete) {
+      // Cut off by the end of the input (a cut-off declaration included).
+      if (passed) *passed += u"<" + tag;
+      return tag;
+    }
+    if (tag[0] == u'!') {
       if (passed) *passed += u"<" + tag;
       continue;
     }
@@ -103,21 +129,39 @@ int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name) {
   return static_cast<int32_t>(list.size()) - 1;
 }
 
+// Whether bytes end with lower (already lower case), ASCII letters in either case.
+bool EndsWithFolded(const std::string& bytes, const std::string& lower) {
+  if (bytes.size() < lower.size()) return false;
+  const size_t off = bytes.size() - lower.size();
+  for (size_t i = 0; i < lower.size(); ++i) {
+    char c = bytes[off + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (c != lower[i]) return false;
+  }
+  return true;
+}
+
 // Stream content: characters up to the first "</name>" (any case), checked at each ">".
 // The first occurrence ends at the ">" that completes it, so testing the end of the text
 // finds it, and the search stays linear.
 UnicodeString ReadContent(StreamSource& src, const UnicodeString& name) {
-  const UnicodeString closing = u"</" + name + u">";
-  UnicodeString content;
+  // Gathered as bytes (one per character) and widened once at the end: half the memory
+  // traffic of growing a UTF-16 string.
+  std::string closing = "</";
+  for (Char c : name) closing += static_cast<char>(c < 256 ? c : 0);
+  closing += '>';
+  const bool nameIs8Bit = std::all_of(name.begin(), name.end(), [](Char c) { return c < 256; });
+  std::string content;
   for (int c = src.Next(); c >= 0; c = src.Next()) {
-    content += static_cast<Char>(c);
-    if (c == '>' && content.size() >= closing.size() &&
-        LowerCase(std::u16string_view(content).substr(content.size() - closing.size())) == closing) {
+    content += static_cast<char>(c);
+    if (c == '>' && nameIs8Bit && EndsWithFolded(content, closing)) {
       content.resize(content.size() - closing.size());
       break;
     }
   }
-  return content;
+  UnicodeString text(content.size(), u'\0');
+  for (size_t i = 0; i < content.size(); ++i) text[i] = static_cast<uint8_t>(content[i]);
+  return text;
 }
 
 // Text-file content: pieces ending with ">", each tested on its own; an unfinished piece
@@ -241,7 +285,7 @@ bool ScanStreamForXMLTag(TStream& InStream, std::u16string_view TagName, Unicode
     bool complete = false;
     const UnicodeString tag = ReadTagText(src, complete);
     if (OnPercentDone && size > 0) {
-      const auto percent = static_cast<int32_t>(std::min<int64_t>(InStream.Position() * 100 / size, 100));
+      const auto percent = static_cast<int32_t>(std::min<int64_t>(src.Position() * 100 / size, 100));
       if (percent > reported) {
         reported = percent;
         OnPercentDone(nullptr, percent);

@@ -55,6 +55,8 @@ TEST(TagReader, OpeningTagsCarryTheirContentUpToTheClosingTag) {
             (std::vector<Tag>{{1, u"version=\"1.0\"?", u"<a>x</a>"}}));
   // No nesting: the first closing tag of the name ends the content.
   EXPECT_EQ(ReadAll("<a>1<a>2</a>3</a>", {u"a", u"dummy"}, 1), (std::vector<Tag>{{0, u"", u"1<a>2"}}));
+  // Bytes above 127 come through as the characters with the same codes.
+  EXPECT_EQ(ReadAll("<a>\xE9\xFF</a>", {u"a", u"dummy"}, 1), (std::vector<Tag>{{0, u"", u"\u00e9\u00ff"}}));
   // A closing tag with a space inside does not close.
   EXPECT_EQ(ReadAll("<a>1</a >2", {u"a", u"dummy"}, 1), (std::vector<Tag>{{0, u"", u"1</a >2"}}));
 }
@@ -138,9 +140,37 @@ TEST(TagReader, ReadStreamUntilTagList) {
   EXPECT_EQ(ReadStreamUntilTagList(s, {u"stop", u"end"}, ix), u"intro <b>bold</b> <!-- c --> ");
   EXPECT_EQ(ix, 0);
   EXPECT_EQ(StreamAsByteString(s), u"rest");
+  TStringStream cut{AnsiString("x <!-- y")};
+  EXPECT_EQ(ReadStreamUntilTagList(cut, {u"stop"}, ix), u"x <!-- y");  // each byte once
   TStringStream t{AnsiString("no tags <here")};
   EXPECT_EQ(ReadStreamUntilTagList(t, {u"stop"}, ix), u"no tags <here");
   EXPECT_EQ(ix, -1);
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+// A sparse file: the readers keep 64-bit positions past 4 GiB.
+TEST(TagReader, PositionsBeyondFourGiB) {
+  zub::testing::TempDir dir;
+  const int64_t at = (int64_t{9} << 29);  // 4.5 GiB
+  TFileStream f(dir.Name("big.bin"), fmCreate);
+  f.SetSize(at);
+  f.SetPosition(at);
+  const std::string doc = "<a k=\"v\">x</a> tail";
+  f.WriteBuffer(doc.data(), static_cast<int32_t>(doc.size()));
+  f.SetPosition(at);
+  UnicodeString attribs, content;
+  EXPECT_EQ(ReadNextTagInStream(f, {u"a", u"dummy"}, attribs, content), 0);
+  EXPECT_EQ(content, u"x");
+  EXPECT_EQ(f.Position(), at + 14);
+  int32_t err = 1;
+  EXPECT_EQ(ReadStreamUntil(f, u"TAIL", err), u" tail");
+  EXPECT_EQ(err, 0);
+  EXPECT_EQ(f.Position(), at + static_cast<int64_t>(doc.size()));
 }
 
 }  // namespace
