@@ -185,13 +185,15 @@ UnicodeString ReadContent(TextFileSource& src, const UnicodeString& name) {
 
 template <typename Source>
 int32_t ReadNextTag(Source& src, std::span<const UnicodeString> list, UnicodeString& Attribs,
-                    UnicodeString& Content) {
+                    UnicodeString& Content, UnicodeString* Name = nullptr) {
   Attribs.clear();
   Content.clear();
+  if (Name) Name->clear();
   bool complete = false;
   const UnicodeString tag = ReadTagText(src, complete);
   if (!complete) return Lookup(list, UnicodeString());
   const ParsedTag t = ParseTag(tag);
+  if (Name) *Name = t.name;
   Attribs = t.attribs;
   const int32_t result = Lookup(list, t.name);
   if (!t.emptyElement && !t.name.empty() && t.name[0] != u'/') Content = ReadContent(src, t.name);
@@ -210,6 +212,12 @@ int32_t ReadNextTagInStream(TStream& InStream, std::initializer_list<UnicodeStri
                             UnicodeString& Attribs, UnicodeString& Content) {
   return ReadNextTagInStream(InStream, std::span<const UnicodeString>(TagList.begin(), TagList.size()),
                              Attribs, Content);
+}
+
+int32_t ReadNextTagInStream(TStream& InStream, std::span<const UnicodeString> TagList, UnicodeString& Attribs,
+                            UnicodeString& Content, UnicodeString& Name) {
+  StreamSource src(InStream);
+  return ReadNextTag(src, TagList, Attribs, Content, &Name);
 }
 
 int32_t ReadNextTagInTextFile(TextFile& F, std::span<const UnicodeString> TagList, UnicodeString& Attribs,

@@ -27,6 +27,10 @@ int32_t ReadNextTagInStream(TStream& InStream, std::span<const UnicodeString> Ta
                             UnicodeString& Content);
 int32_t ReadNextTagInStream(TStream& InStream, std::initializer_list<UnicodeString> TagList,
                             UnicodeString& Attribs, UnicodeString& Content);
+// The same, also giving the tag's lower-cased name (with its "/" for a closing tag; empty
+// at the end of the input).
+int32_t ReadNextTagInStream(TStream& InStream, std::span<const UnicodeString> TagList, UnicodeString& Attribs,
+                            UnicodeString& Content, UnicodeString& Name);
 // The same on an open text file. Content is gathered in pieces that end with ">", so at
 // the end of the file text after the last ">" is not part of Content.
 int32_t ReadNextTagInTextFile(TextFile& F, std::span<const UnicodeString> TagList, UnicodeString& Attribs,

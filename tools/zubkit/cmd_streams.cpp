@@ -1,0 +1,159 @@
+// `zubkit tags`, `zubkit numbers` and `zubkit lines`: the stream readers on a file.
+#include <ostream>
+#include <vector>
+
+#include "tools/zubkit/cli.hpp"
+#include "tools/zubkit/input.hpp"
+#include "zubcorekit.hpp"
+
+namespace zubkit {
+namespace {
+
+using zub::UnicodeString;
+using zub::UnicodeToUtf8;
+
+// Control characters shown as escapes, so one tag stays on one line.
+std::string Escaped(const UnicodeString& s) {
+  UnicodeString out;
+  for (zub::Char c : s) {
+    if (c == u'\n')
+      out += u"\\n";
+    else if (c == u'\r')
+      out += u"\\r";
+    else if (c == u'\t')
+      out += u"\\t";
+    else if (c == u'\\')
+      out += u"\\\\";
+    else
+      out += c;
+  }
+  return UnicodeToUtf8(out);
+}
+
+std::vector<UnicodeString> SplitNames(const std::string& csv) {
+  std::vector<UnicodeString> names;
+  size_t start = 0;
+  while (start <= csv.size() && !csv.empty()) {
+    const size_t comma = csv.find(',', start);
+    names.push_back(zub::LowerCase(zub::U(csv.substr(start, comma - start))));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+int RunTags(const Args& args, std::ostream& out) {
+  auto in = OpenInput(args.Positional()[0]);
+  std::vector<UnicodeString> list = SplitNames(args.Get("names"));
+  list.push_back(u"\x01(other)");  // the placeholder: never a tag name
+  const UnicodeString attr = zub::U(args.Get("attr"));
+  UnicodeString attribs, content, name;
+  for (;;) {
+    const int32_t ix = zub::ReadNextTagInStream(*in, list, attribs, content, name);
+    if (name.empty() && in->Position() >= in->Size()) break;
+    const std::string shownIx = ix == static_cast<int32_t>(list.size()) - 1 ? "-" : std::to_string(ix);
+    if (args.Has("attr")) {
+      const UnicodeString value = zub::ScanForXMLAttrib(attribs, attr);
+      if (!value.empty()) out << shownIx << "\t" << Escaped(name) << "\t" << Escaped(value) << "\n";
+    } else {
+      out << shownIx << "\t" << Escaped(name) << "\t" << Escaped(attribs) << "\t" << Escaped(content) << "\n";
+    }
+  }
+  return 0;
+}
+
+int RunNumbers(const Args& args, std::ostream& out) {
+  const std::string sep = args.Get("sep", "dot");
+  const int32_t decPChar = sep == "dot" ? 1 : sep == "comma" ? 2 : sep == "both" ? 3 : 0;
+  if (decPChar == 0) throw UsageError("--sep takes dot, comma or both");
+  auto in = OpenInput(args.Positional()[0]);
+  const bool allowExp = !args.Has("no-exp");
+  uint8_t b = 0;
+  bool more = true;
+  while (more) {
+    zub::TFPNumScanner scanner(allowExp, decPChar);
+    while (scanner.Feed(in->Read(&b, 1) == 1 ? b : zub::TFPNumScanner::EndOfInput)) {
+    }
+    if (!scanner.Failed())
+      out << UnicodeToUtf8(zub::FloatToStr(scanner.Result(), zub::TFormatSettings::Invariant())) << "\n";
+    more = in->Position() < in->Size();
+  }
+  return 0;
+}
+
+int RunLines(const Args& args, std::ostream& out) {
+  const auto mode = static_cast<int32_t>(args.GetInt("eol", 2, 0, 4));
+  auto in = OpenInput(args.Positional()[0]);
+  int64_t count = 0;
+  for (bool eos = false; !eos;) {
+    const UnicodeString line = zub::ReadLnStream(*in, eos, mode);
+    if (eos && line.empty()) break;
+    ++count;
+    if (!args.Has("count")) out << UnicodeToUtf8(line) << "\n";
+  }
+  if (args.Has("count")) out << count << "\n";
+  return 0;
+}
+
+const Registration tags({"tags",
+                         "FILE",
+                         "list the tags of an XML-like file with the library's tag reader",
+                         "Each tag: index in --names (\"-\" for others), name, attributes, content\n"
+                         "(control characters escaped). FILE may be - for standard input.",
+                         {{"names", "a,b,...", "the tag list to classify against"},
+                          {"attr", "NAME", "print only this attribute's value, for tags that have it"}},
+                         1,
+                         1,
+                         RunTags});
+const Registration numbers({"numbers",
+                            "FILE",
+                            "print every number the stream scanner finds in a file",
+                            "FILE may be - for standard input.",
+                            {{"no-exp", "", "no exponent part (an E ends the number)"},
+                             {"sep", "dot|comma|both", "the decimal separator (default dot)"}},
+                            1,
+                            1,
+                            RunNumbers});
+const Registration lines({"lines",
+                          "FILE",
+                          "print or count the lines of a file in a line-end mode",
+                          "Modes: 0 LF, 1 CR, 2 CR or LF (default), 3 LF CR, 4 CR LF.",
+                          {{"eol", "0..4", "line-end mode"}, {"count", "", "print the number of lines only"}},
+                          1,
+                          1,
+                          RunLines});
+
+const TourRegistration stop(
+    {50, "Streams and tags", [](std::ostream& out) {
+       using namespace zub;
+       TStringStream xml(
+           u"<!-- sample --><label font=\"Arial\" size=\"12\">Hello <b>world</b></label><point x=\"1\" "
+           u"y=\"2.5\"/>");
+       out << "Reading tags from an XML-like text with the list label, point, dummy:\n";
+       const UnicodeString list[] = {u"label", u"point", u"dummy"};
+       UnicodeString attribs, content;
+       for (int i = 0; i < 3; ++i) {
+         const int32_t ix = ReadNextTagInStream(xml, list, attribs, content);
+         out << "  index " << ix << ": attributes [" << UnicodeToUtf8(attribs) << "] content ["
+             << UnicodeToUtf8(content) << "]";
+         if (ix == 1) out << ", y = " << UnicodeToUtf8(ScanForXMLAttrib(attribs, u"Y"));
+         out << "\n";
+       }
+       TStringStream nums(u"  -12.5E+3; 7. 3,25 1E999");
+       out << "Scanning numbers from \"  -12.5E+3; 7. 3,25 1E999\" (either separator):";
+       for (int i = 0; i < 4; ++i)
+         out << " "
+             << UnicodeToUtf8(FloatToStr(ScanStreamFPNum(nums, true, 3), TFormatSettings::Invariant()));
+       out << "\n";
+       TMemoryStream bin;
+       WriteExtendedToStream(bin, uc_ln10);
+       bin.SetPosition(0);
+       bool error = false;
+       out << "An 80-bit value takes " << bin.Size() << " bytes and reads back "
+           << (ReadExtendedFromStream(bin, error) == uc_ln10 && !error ? "exactly" : "wrongly") << "\n";
+       out << "Try: zubkit tags FILE --names a,b, zubkit numbers FILE --sep both, zubkit lines FILE --eol 4 "
+              "--count\n";
+     }});
+
+}  // namespace
+}  // namespace zubkit
