@@ -110,3 +110,26 @@ TEST(StreamText, ReadStreamUntilFindsTheTextInAnyCaseAcrossBlocks) {
 
 }  // namespace
 }  // namespace zub
+
+namespace zub {
+namespace {
+
+TEST(StreamText, WrittenLinesReadBackInEveryModeThatEndsThem) {
+  TMemoryStream m;
+  const UnicodeString lines[] = {u"first", u"", u"caf\u00e9 \u00ff", u"last"};
+  for (const auto& l : lines) WriteLnStream(m, l);
+  for (int32_t mode : {0, 2, 4}) {
+    m.SetPosition(0);
+    std::vector<UnicodeString> got;
+    for (bool eos = false;;) {
+      UnicodeString l = ReadLnStream(m, eos, mode);
+      if (eos) break;
+      got.push_back(l);
+      if (mode == 2) ReadLnStream(m, eos, mode);  // the LF of CR LF reads as an empty line
+    }
+    EXPECT_EQ(got, std::vector<UnicodeString>(std::begin(lines), std::end(lines))) << mode;
+  }
+}
+
+}  // namespace
+}  // namespace zub
