@@ -33,13 +33,15 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   Finalize();
   EXPECT_EQ(Count(8), 0);
   EXPECT_TRUE(CSVDELIMITERIDS[csvComma].empty());  // released at the last unload
-  Finalize();                                      // unbalanced: nothing happens
+  EXPECT_TRUE(AllZUBColorNames[0].empty());
+  Finalize();  // unbalanced: nothing happens
   EXPECT_EQ(Count(0), 0);
 
   Initialize();
   EXPECT_EQ(Count(0), 1);
   EXPECT_EQ(ProcStat, 0);
   EXPECT_EQ(CSVDELIMITERIDS[csvComma], u"comma");
+  EXPECT_EQ(AllZUBColorNames[0], u"Black");
 }
 
 }  // namespace

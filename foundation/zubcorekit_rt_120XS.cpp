@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "colors/named_colors.hpp"
 #include "foundation/zubbase_unit.hpp"
 
 namespace {
@@ -18,7 +19,7 @@ struct UnitWork {
 constexpr std::array<UnitWork, 9> kUnits = {{
     {"ZUB_univconst", nullptr, nullptr},
     {"ZUB_zubbase", zub::unit_zubbase::Initialization, zub::unit_zubbase::Finalization},
-    {"ZUB_zubcolors", nullptr, nullptr},
+    {"ZUB_zubcolors", zub::FillColorNames, zub::ReleaseColorNames},
     {"ZUB_stringl", nullptr, nullptr},
     {"ZUB_streams", nullptr, nullptr},
     {"ZUB_htmlsupport", nullptr, nullptr},
