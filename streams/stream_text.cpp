@@ -17,23 +17,6 @@ int NextByte(TStream& s) {
 }
 }  // namespace
 
-bool IsLineEnd(int32_t EOLMode, uint8_t Byte, uint8_t Previous) {
-  switch (EOLMode) {
-    case 0:
-      return Byte == 10;
-    case 1:
-      return Byte == 13;
-    case 2:
-      return Byte == 10 || Byte == 13;
-    case 3:
-      return Byte == 13 && Previous == 10;
-    case 4:
-      return Byte == 10 && Previous == 13;
-    default:
-      return false;
-  }
-}
-
 void WriteStringStream(TStream& OutStream, std::u16string_view Text) {
   std::array<uint8_t, kWriteBlock> buf;
   int32_t n = 0;

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "foundation/ZUB_zubbase.hpp"
+#include "strings/line_end.hpp"
 
 namespace zub {
 
@@ -38,8 +39,5 @@ UnicodeString ReadStreamUntil(TStream& InStream, std::u16string_view SearchStr, 
 // The number of LF bytes from the position to the end (a last line without LF is not
 // counted); the stream is left at its end.
 int32_t CountLinesInStream(TStream& InStream);
-
-// Whether Byte, read after Previous, ends a line in EOLMode.
-bool IsLineEnd(int32_t EOLMode, uint8_t Byte, uint8_t Previous);
 
 }  // namespace zub
