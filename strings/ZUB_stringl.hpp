@@ -5,6 +5,7 @@
 #include "colors/ZUB_zubcolors.hpp"
 #include "foundation/ZUB_zubbase.hpp"
 #include "strings/char_class.hpp"
+#include "strings/grep.hpp"
 #include "strings/line_end.hpp"
 #include "strings/number_format.hpp"
 #include "strings/param_list.hpp"
@@ -13,14 +14,8 @@
 #include "strings/string_layout.hpp"
 #include "strings/string_search.hpp"
 #include "strings/string_sort.hpp"
+#include "strings/stringl_error.hpp"
 #include "strings/time_string.hpp"
 #include "strings/tokens.hpp"
 #include "strings/truth_text.hpp"
 #include "strings/variant_dump.hpp"
-
-namespace zub {
-
-// Errors raised by this unit.
-ZUB_DECLARE_EXCEPTION(EZUBStringlError, EZUBError);
-
-}  // namespace zub

@@ -1,0 +1,352 @@
+#include "strings/grep.hpp"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "strings/stringl_error.hpp"
+#include "testing/temp_dir.hpp"
+
+namespace zub {
+namespace {
+
+// A plain depth-first backtracking walk over the compiled tokens, written from the
+// matching rules; the fast matcher must give the same answers.
+class Reference {
+ public:
+  Reference(const TGrep& g, const UnicodeString& text) : S(text), len(static_cast<int32_t>(text.size())) {
+    for (int32_t k = 1; k <= g.NrOfRegExpTokens(); ++k) T.push_back(g.GetRegExpToken(k));
+    validFrom.assign(T.size(), 0);
+  }
+
+  bool Find(int32_t start, int32_t& matchStart, int32_t& matchEnd) {
+    const auto K = static_cast<int32_t>(T.size());
+    if (K == 0) return false;
+    if (K == 1 && T[0].Action == taMult0) {
+      if (start <= len || len == 0) {
+        matchStart = 1, matchEnd = len, validFrom[0] = 1;
+        return true;
+      }
+      return false;
+    }
+    int32_t p = std::max(start, 1);
+    const int32_t last = T[0].Action == taBol ? p : len + 1;
+    for (; p <= last; ++p) {
+      if (Match(p, 1)) {
+        matchStart = validFrom[0];
+        matchEnd = endPos;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  std::vector<int32_t> validFrom;
+
+ private:
+  bool Member(const TGrepToken& t, int32_t p) const {
+    return S[size_t(p - 1)] < 256 && t.Params[S[size_t(p - 1)]] == u'*';
+  }
+  bool Fits(const TGrepToken& t, int32_t p) const {
+    if (p + t.NumChars - 1 > len) return false;
+    for (int32_t i = 0; i < t.NumChars; ++i)
+      if (S[size_t(p - 1 + i)] != t.Params[size_t(i + 1)]) return false;
+    return true;
+  }
+  bool Occurs(const TGrepToken& t, int32_t p) const {
+    if (t.NumChars < 0) return p <= len && Member(t, p);
+    if (t.NumChars == 0) return p <= len;
+    return Fits(t, p);
+  }
+  static int32_t Step(const TGrepToken& t) { return t.NumChars > 0 ? t.NumChars : 1; }
+
+  bool Match(int32_t p, int32_t k) {
+    const TGrepToken& t = T[size_t(k - 1)];
+    const auto K = static_cast<int32_t>(T.size());
+    bool pass = false;
+    switch (t.Action) {
+      case taNormal:
+        pass = Fits(t, p);
+        break;
+      case taAnyByte:
+        pass = p <= len;
+        break;
+      case taEol:
+        pass = p == len + 1 && k == K;
+        break;
+      case taBol:
+        pass = p == 1;
+        break;
+      case taSet:
+        pass = p <= len && Member(t, p);
+        break;
+      case taMult0:
+      case taOpti:
+        pass = true;
+        break;
+      case taMult1:
+        pass = Occurs(t, p);
+        break;
+    }
+    if (!pass) return false;
+    validFrom[size_t(k - 1)] = p;
+    std::vector<int32_t> next;
+    int32_t runEnd = p;
+    switch (t.Action) {
+      case taNormal:
+        next = {p + t.NumChars};
+        break;
+      case taAnyByte:
+      case taSet:
+        next = {p + 1};
+        break;
+      case taBol:
+        next = {1};
+        break;
+      case taEol:
+        break;
+      case taMult0:
+      case taMult1: {
+        int32_t q = t.Action == taMult0 ? p : p + Step(t);
+        next.push_back(q);
+        while (Occurs(t, q)) next.push_back(q += Step(t));
+        runEnd = next.back() - 1;
+        break;
+      }
+      case taOpti:
+        next = {p};
+        if (Occurs(t, p)) next.push_back(p + Step(t));
+        break;
+    }
+    if (k == K) {
+      switch (t.Action) {
+        case taNormal:
+          endPos = p + t.NumChars - 1;
+          break;
+        case taAnyByte:
+        case taSet:
+          endPos = p;
+          break;
+        case taEol:
+          endPos = len;
+          break;
+        case taBol:
+          endPos = 1;
+          break;
+        case taMult0:
+        case taMult1:
+          endPos = runEnd;
+          break;
+        case taOpti:
+          endPos = Occurs(t, p) ? p + Step(t) - 1 : p - 1;
+          break;
+      }
+      return true;
+    }
+    for (int32_t q : next)
+      if (q >= 1 && q <= len + 1 && Match(q, k + 1)) return true;
+    return false;
+  }
+
+  std::vector<TGrepToken> T;
+  UnicodeString S;
+  int32_t len;
+  int32_t endPos = 0;
+};
+
+struct Found {
+  bool matched;
+  int32_t start, end;
+};
+
+Found Search(const UnicodeString& expr, const UnicodeString& text, bool ignoreCase = false,
+             int32_t start = 1) {
+  TGrep g(nullptr);
+  g.SetIgnoreCase(ignoreCase);
+  g.SetRegExp(expr);
+  g.SetSearchStartPos(start);
+  int32_t pos = 0;
+  const bool m = g.MatchString(text, pos);
+  EXPECT_TRUE(!m || pos == g.MatchStartPos());
+  return {m, m ? g.MatchStartPos() : 0, m ? g.MatchEndPos() : 0};
+}
+
+TEST(Grep, CompilationErrors) {
+  struct Case {
+    UnicodeString expr;
+    int32_t error;
+  };
+  const Case cases[] = {
+      {u"*a", 1},  {u"a)", 8},        {u"a^", 2},  {u"[]", 4},   {u"[a^b]", 5},  {u"a]", 6},     {u"[-a]", 7},
+      {u"a**", 9}, {u"a$b", 3},       {u"[ab", 6}, {u"(ab", 8},  {u"[ab]*+", 9}, {u"(ab)?*", 9}, {u"[a]-", 7},
+      {u"^*", 9},  {u"[\u0100]", 12}, {u"a\\", 0}, {u"\\*a", 0}, {u"abc", 0},    {u"", 0},
+  };
+  for (const auto& c : cases) {
+    TGrep g(nullptr);
+    EXPECT_EQ(g.CompileRegExp(c.expr), c.error) << UnicodeToUtf8(c.expr);
+    EXPECT_EQ(g.LastError(), c.error);
+  }
+  UnicodeString many;
+  for (int i = 0; i < 65; ++i) many += u".";
+  TGrep g(nullptr);
+  EXPECT_EQ(g.CompileRegExp(many), 10);
+  EXPECT_EQ(g.NrOfRegExpTokens(), 64);
+  EXPECT_EQ(g.CompileRegExp(UnicodeString(256, u'x')), 11);
+  EXPECT_EQ(g.CompileRegExp(u"(" + UnicodeString(255, u'x') + u")"), 0);
+
+  g.SetName(u"Finder");
+  try {
+    g.SetRegExp(u"a**");
+    FAIL();
+  } catch (const EZUBStringlError& e) {
+    EXPECT_EQ(e.Message(),
+              u"Component \"Finder\": error in regular expression - *, ?, + have to be applied to groups or "
+              u"sets only");
+  }
+  g.SetStopOnError(false);
+  g.SetRegExp(u"[]");
+  EXPECT_EQ(g.LastError(), 4);
+  g.SetIgnoreCase(true);  // recompiles, never raises
+  EXPECT_EQ(g.LastError(), 4);
+}
+
+TEST(Grep, CompiledTokens) {
+  TGrep g(nullptr);
+  g.SetRegExp(u"abc*");
+  ASSERT_EQ(g.NrOfRegExpTokens(), 2);
+  EXPECT_EQ(g.GetRegExpToken(1).Action, taNormal);
+  EXPECT_EQ(g.GetRegExpToken(1).NumChars, 2);
+  EXPECT_EQ(g.GetRegExpToken(2).Action, taMult0);
+  EXPECT_EQ(g.GetRegExpToken(2).Params[1], u'c');
+  EXPECT_EQ(g.GetRegExpToken(99).Action, taMult0);  // clamped to the last token
+  g.SetRegExp(u"(ab)*");
+  ASSERT_EQ(g.NrOfRegExpTokens(), 1);
+  EXPECT_EQ(g.GetRegExpToken(1).Action, taMult0);
+  EXPECT_EQ(g.GetRegExpToken(1).NumChars, 2);
+  g.SetRegExp(u"(ab)(cd)");
+  EXPECT_EQ(g.NrOfRegExpTokens(), 2);
+  g.SetRegExp(u"[a-c]");
+  const TGrepToken forward = g.GetRegExpToken(1);
+  g.SetRegExp(u"[c-a]");
+  EXPECT_EQ(g.GetRegExpToken(1).Params, forward.Params);
+  g.SetRegExp(u"[^0-9]");
+  int members = 0;
+  for (Char c : g.GetRegExpToken(1).Params) members += c == u'*';
+  EXPECT_EQ(members, 246);
+  EXPECT_EQ(g.GetRegExpToken(1).Params[u'5'], u' ');
+  g.SetRegExp(u"\\#41\\\\#41");
+  EXPECT_EQ(g.GetRegExpToken(1).NumChars, 5);  // "A", "\", "#", "4", "1"
+  EXPECT_EQ(g.GetRegExpToken(1).Params[1], u'A');
+  EXPECT_EQ(g.GetRegExpToken(1).Params[2], u'\\');
+}
+
+TEST(Grep, MatchingRulesAndBoundaries) {
+  struct Case {
+    UnicodeString expr, text;
+    bool ignoreCase;
+    int32_t start;
+    Found found;
+  };
+  const Case cases[] = {
+      {u"ABC", u"xabcx", true, 1, {true, 2, 4}},
+      {u"ABC", u"xabcx", false, 1, {false, 0, 0}},
+      {u"^ab", u"cab", false, 1, {false, 0, 0}},
+      {u"^ab", u"abc", false, 1, {true, 1, 2}},
+      {u"b$", u"ab", false, 1, {true, 2, 2}},
+      {u"a*", u"xyz", false, 1, {true, 1, 3}},
+      {u"a*", u"", false, 1, {true, 1, 0}},
+      {u"a", u"aba", false, 3, {true, 3, 3}},
+      {u"(a.b)", u"axb", false, 1, {false, 0, 0}},
+      {u"(a.b)", u"xa.b", false, 1, {true, 2, 4}},
+      {u"a.", u"a", false, 1, {false, 0, 0}},
+      {u"[ab]*$", u"ab", false, 1, {true, 1, 2}},
+      {u".*$", u"ab", false, 1, {true, 1, 2}},
+      {u"ab?", u"ab", false, 1, {true, 1, 2}},
+      {u"ab?", u"ac", false, 1, {true, 1, 1}},
+      {u"ab*", u"abbbc", false, 1, {true, 1, 4}},
+      {u"a+b", u"caaab", false, 1, {true, 2, 5}},
+      {u"(ab)+c", u"ababc", false, 1, {true, 1, 5}},
+      {u"x[0-9]+", u"ax12y", false, 1, {true, 2, 4}},
+      {u"[^a]", u"aab", false, 1, {true, 3, 3}},
+      {u"b?$", u"a", false, 1, {true, 2, 1}},  // an empty match after the last character
+      {u"a", u"\u0100a", false, 1, {true, 2, 2}},
+      {u"[^a]", u"\u0100", false, 1, {false, 0, 0}},  // above 255: never a set member
+      {u"\u0100", u"x\u0100", false, 1, {true, 2, 2}},
+      {u"", u"abc", false, 1, {false, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    const Found f = Search(c.expr, c.text, c.ignoreCase, c.start);
+    EXPECT_EQ(f.matched, c.found.matched) << UnicodeToUtf8(c.expr) << " on " << UnicodeToUtf8(c.text);
+    EXPECT_EQ(f.start, c.found.start) << UnicodeToUtf8(c.expr) << " on " << UnicodeToUtf8(c.text);
+    EXPECT_EQ(f.end, c.found.end) << UnicodeToUtf8(c.expr) << " on " << UnicodeToUtf8(c.text);
+  }
+}
+
+TEST(Grep, PathologicalPatternsStayFast) {
+  const UnicodeString as(10000, u'a');
+  EXPECT_FALSE(Search(u"a*a*a*a*a*a*a*a*a*a*b", as).matched);
+  const Found f = Search(u"a*a*a*a*a*a*a*a*a*a*$", as);
+  EXPECT_TRUE(f.matched);
+  EXPECT_EQ(f.end, 10000);
+  EXPECT_FALSE(Search(u"(aa)*(aa)*(aa)*b", as).matched);
+}
+
+// Random small expressions and texts: the fast matcher and the plain walk agree on the
+// result, the match positions and where every token matched.
+TEST(Grep, FastMatcherAgreesWithPlainBacktracking) {
+  std::mt19937 rng(20261209);
+  const std::vector<UnicodeString> atoms = {u"a",    u"b",    u"A",    u".", u"[ab]",
+                                            u"[^a]", u"(ab)", u"(ba)", u"()"};
+  const std::vector<UnicodeString> ops = {u"", u"", u"*", u"+", u"?"};
+  int compared = 0;
+  for (int round = 0; round < 20000; ++round) {
+    UnicodeString expr = rng() % 5 == 0 ? u"^" : u"";
+    const int n = 1 + static_cast<int>(rng() % 5);
+    for (int i = 0; i < n; ++i) expr += atoms[rng() % atoms.size()] + ops[rng() % ops.size()];
+    if (rng() % 5 == 0) expr += u"$";
+    UnicodeString text;
+    const int len = static_cast<int>(rng() % 9);
+    for (int i = 0; i < len; ++i) text += static_cast<Char>(u"abAB"[rng() % 4]);
+    TGrep g(nullptr);
+    g.SetStopOnError(false);
+    g.SetIgnoreCase(rng() % 3 == 0);
+    g.SetRegExp(expr);
+    if (g.LastError() != 0) continue;
+    const int32_t start = 1 + static_cast<int32_t>(rng() % 3);
+    g.SetSearchStartPos(start);
+    int32_t pos = 0;
+    const bool fast = g.MatchString(text, pos);
+    Reference ref(g, g.IgnoreCase() ? LowerCase(text) : text);
+    int32_t rs = 0, re = 0;
+    const bool slow = ref.Find(start, rs, re);
+    ASSERT_EQ(fast, slow) << UnicodeToUtf8(expr) << " on '" << UnicodeToUtf8(text) << "' from " << start;
+    if (fast) {
+      ASSERT_EQ(g.MatchStartPos(), rs) << UnicodeToUtf8(expr) << " on " << UnicodeToUtf8(text);
+      ASSERT_EQ(g.MatchEndPos(), re) << UnicodeToUtf8(expr) << " on " << UnicodeToUtf8(text);
+      for (int32_t k = 1; k <= g.NrOfRegExpTokens(); ++k)
+        ASSERT_EQ(g.GetRegExpToken(k).ValidFrom, ref.validFrom[size_t(k - 1)])
+            << UnicodeToUtf8(expr) << " token " << k;
+    }
+    ++compared;
+  }
+  EXPECT_GT(compared, 10000);
+}
+
+TEST(Grep, PrintRegExpListsTheTokens) {
+  TGrep g(nullptr);
+  g.SetRegExp(u"^ab(cd)*[x-z]+.?x.$");
+  EXPECT_EQ(g.RegExpListing(),
+            u"    taBol: \r\n taNormal: ab\r\n  taMult0: (string) cd\r\n  taMult1: (set) xyz\r\n"
+            u"   taOpti: (anychar) \r\n taNormal: x\r\ntaAnyByte: \r\n    taEol: \r\nno errors\r\n");
+  zub::testing::TempDir dir;
+  g.PrintRegExp(dir.Name("re.txt"));
+  EXPECT_EQ(dir.ReadBytes("re.txt"), UnicodeToAnsi(g.RegExpListing()));
+  g.SetStopOnError(false);
+  g.SetRegExp(u"[ab");
+  EXPECT_EQ(g.RegExpListing(), u"    taSet: ab\r\nmismatch of set brackets\r\n");
+  EXPECT_THROW(g.PrintRegExp(dir.Name("no/dir/re.txt")), EInOutError);
+}
+
+}  // namespace
+}  // namespace zub
