@@ -37,8 +37,12 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   Finalize();  // unbalanced: nothing happens
   EXPECT_EQ(Count(0), 0);
 
+  InitScramble(1);  // a table the reload must replace
   Initialize();
   EXPECT_EQ(Count(0), 1);
+  const auto expected = ScrambleTable();
+  InitScramble(BuiltInScrambleSeed);
+  EXPECT_EQ(ScrambleTable(), expected);  // loading fills the tables from the built-in seed
   EXPECT_EQ(ProcStat, 0);
   EXPECT_EQ(CSVDELIMITERIDS[csvComma], u"comma");
   EXPECT_EQ(AllZUBColorNames[0], u"Black");

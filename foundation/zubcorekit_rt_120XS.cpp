@@ -6,6 +6,7 @@
 
 #include "colors/named_colors.hpp"
 #include "foundation/zubbase_unit.hpp"
+#include "strings/scramble.hpp"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr std::array<UnitWork, 9> kUnits = {{
     {"ZUB_univconst", nullptr, nullptr},
     {"ZUB_zubbase", zub::unit_zubbase::Initialization, zub::unit_zubbase::Finalization},
     {"ZUB_zubcolors", zub::FillColorNames, zub::ReleaseColorNames},
-    {"ZUB_stringl", nullptr, nullptr},
+    {"ZUB_stringl", [] { zub::InitScramble(zub::BuiltInScrambleSeed); }, nullptr},
     {"ZUB_streams", nullptr, nullptr},
     {"ZUB_htmlsupport", nullptr, nullptr},
     {"ZUB_dstruct", nullptr, nullptr},

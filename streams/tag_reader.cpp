@@ -4,8 +4,11 @@
 #include <string>
 
 #include "strings/string_layout.hpp"
+#include "strings/tag_scan.hpp"
 
 namespace zub {
+
+using namespace tagscan;
 
 namespace {
 
@@ -58,88 +61,6 @@ class TextFileSource {
  private:
   TextFile& FFile;
 };
-
-// The tag text after the next "<", closing ">" included, with declarations and comments
-// skipped; complete is false when the input ended before a ">". Text passed over on the
-// way (declarations and an unfinished tag with their "<") is added to *passed.
-template <typename Source>
-UnicodeString ReadTagText(Source& src, bool& complete, UnicodeString* passed = nullptr) {
-  for (;;) {
-    int c;
-    while ((c = src.Next()) >= 0 && c != '<')
-      if (passed) *passed += static_cast<Char>(c);
-    UnicodeString tag;
-    complete = false;
-    if (c < 0) return tag;
-    while ((c = src.Next()) >= 0) {
-      tag += static_cast<Char>(c);
-      if (c == '>') {
-        complete = true;
-        break;
-      }
-    }
-    if (!complete) {
-      // Cut off by the end of the input (a cut-off declaration included).
-      if (passed) *passed += u"<" + tag;
-      return tag;
-    }
-    if (tag[0] == u'!') {
-      if (passed) *passed += u"<" + tag;
-      continue;
-    }
-    return tag;
-  }
-}
-
-struct ParsedTag {
-  UnicodeString name;  // lower-cased
-  UnicodeString attribs;
-  bool emptyElement = false;
-};
-
-ParsedTag ParseTag(const UnicodeString& tag) {
-  ParsedTag t;
-  const size_t space = tag.find(u' ');
-  const size_t slashGt = tag.find(u"/>");
-  if (slashGt != UnicodeString::npos) {
-    t.emptyElement = true;
-    if (space != UnicodeString::npos) {
-      if (tag.size() >= 2 && space + 1 < tag.size() - 2)
-        t.attribs = StripLTBlanks(tag.substr(space + 1, tag.size() - 2 - space - 1));
-      t.name = LowerCase(tag.substr(0, space));
-    } else {
-      t.name = LowerCase(tag.substr(0, slashGt));
-    }
-    return t;
-  }
-  UnicodeString nameText = tag;
-  if (space != UnicodeString::npos) {
-    if (space + 1 < tag.size() - 1)
-      t.attribs = StripLTBlanks(tag.substr(space + 1, tag.size() - 1 - space - 1));
-    nameText = tag.substr(0, space) + tag.back();
-  }
-  nameText.pop_back();  // the ">"
-  t.name = LowerCase(nameText);
-  return t;
-}
-
-int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name) {
-  for (size_t i = 0; i < list.size(); ++i)
-    if (list[i] == name) return static_cast<int32_t>(i);
-  return static_cast<int32_t>(list.size()) - 1;
-}
-
-// Whether bytes end with lower (already lower case), ASCII letters in either case.
-bool EndsWithFolded(const std::string& bytes, const std::string& lower) {
-  if (bytes.size() < lower.size()) return false;
-  const size_t off = bytes.size() - lower.size();
-  for (size_t i = 0; i < lower.size(); ++i) {
-    char c = bytes[off + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    if (c != lower[i]) return false;
-  }
-  return true;
-}
 
 // Stream content: characters up to the first "</name>" (any case), checked at each ">".
 // The first occurrence ends at the ">" that completes it, so testing the end of the text

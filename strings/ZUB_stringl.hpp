@@ -1,5 +1,5 @@
-// Unit ZUB_stringl: number and time formatting, character classes and string editing, and
-// (to come) parameter lists and tokens, the pattern matcher and scrambling.
+// Unit ZUB_stringl: number and time formatting, character classes and string editing,
+// parameter lists and tokens, the pattern matcher, scrambling and text transforms.
 #pragma once
 
 #include "colors/ZUB_zubcolors.hpp"
@@ -9,12 +9,15 @@
 #include "strings/line_end.hpp"
 #include "strings/number_format.hpp"
 #include "strings/param_list.hpp"
+#include "strings/scramble.hpp"
 #include "strings/string_edit.hpp"
 #include "strings/string_extract.hpp"
 #include "strings/string_layout.hpp"
 #include "strings/string_search.hpp"
 #include "strings/string_sort.hpp"
+#include "strings/string_tags.hpp"
 #include "strings/stringl_error.hpp"
+#include "strings/text_transforms.hpp"
 #include "strings/time_string.hpp"
 #include "strings/tokens.hpp"
 #include "strings/truth_text.hpp"
