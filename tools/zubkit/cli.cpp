@@ -34,7 +34,8 @@ void PrintUsage(const Command& c, std::ostream& out) {
   if (!c.options.empty()) {
     out << "\noptions:\n";
     for (const auto& o : c.options) {
-      std::string left = "  --" + o.name + (o.valueName.empty() ? "" : " " + o.valueName);
+      std::string left = std::string(o.shortName ? "  -" + std::string(1, o.shortName) + ", " : "  ") + "--" +
+                         o.name + (o.valueName.empty() ? "" : " " + o.valueName);
       if (left.size() < 24) left.resize(24, ' ');
       out << left << " " << o.help << "\n";
     }
@@ -131,6 +132,16 @@ int Run(int argc, char** argv) {
       } else if (!optionsEnd && (a == "--help" || a == "-h")) {
         PrintUsage(*c, std::cout);
         return 0;
+      } else if (!optionsEnd && a.size() == 2 && a[0] == '-' && a[1] != '-') {
+        const auto spec =
+            std::find_if(c->options.begin(), c->options.end(), [&](auto& o) { return o.shortName == a[1]; });
+        if (spec == c->options.end()) throw UsageError("unknown option " + a);
+        if (spec->valueName.empty()) {
+          args.FValues[spec->name] = "";
+        } else {
+          if (i + 1 >= argsIn.size()) throw UsageError(a + " needs a value (" + spec->valueName + ")");
+          args.FValues[spec->name] = argsIn[++i];
+        }
       } else if (!optionsEnd && a.size() > 2 && a.compare(0, 2, "--") == 0) {
         std::string name = a.substr(2), value;
         const size_t eq = name.find('=');

@@ -22,6 +22,7 @@ struct OptionSpec {
   std::string name;       // long name without the dashes
   std::string valueName;  // empty for a flag
   std::string help;
+  char shortName = 0;  // a one-letter form ("-i"), if any
 };
 
 class Args {

@@ -1,0 +1,158 @@
+// `zubkit grep`, `zubkit csv-delim` and `zubkit tokens`: the pattern matcher, CSV delimiter
+// detection and the tokenizer.
+#include <iostream>
+#include <ostream>
+
+#include "tools/zubkit/cli.hpp"
+#include "tools/zubkit/input.hpp"
+#include "zubcorekit.hpp"
+
+namespace zubkit {
+namespace {
+
+using zub::UnicodeString;
+using zub::UnicodeToUtf8;
+
+int RunGrep(const Args& args, std::ostream& out) {
+  const auto& pos = args.Positional();
+  zub::TGrep grep(nullptr);
+  grep.SetName(u"grep");
+  grep.SetIgnoreCase(args.Has("ignore-case"));
+  grep.SetSearchStartPos(static_cast<int32_t>(args.GetInt("start", 1, 1, 1 << 30)));
+  try {
+    grep.SetRegExp(zub::U(pos[0]));
+  } catch (const zub::EZUBStringlError& e) {
+    std::cerr << "zubkit grep: " << e.what() << "\n";
+    return 2;
+  }
+  if (args.Has("explain")) {
+    if (pos.size() > 1) throw UsageError("--explain takes the pattern alone");
+    out << UnicodeToUtf8(grep.RegExpListing());
+    return 0;
+  }
+  std::vector<std::string> files(pos.begin() + 1, pos.end());
+  if (files.empty()) files.push_back("-");
+  bool matched = false;
+  for (const std::string& name : files) {
+    std::unique_ptr<zub::TStream> in;
+    try {
+      in = OpenInput(name);
+    } catch (const std::exception& e) {
+      std::cerr << "zubkit grep: " << e.what() << "\n";
+      return 2;
+    }
+    int64_t lineNo = 0;
+    for (bool eos = false; !eos;) {
+      const UnicodeString line = zub::ReadLnStream(*in, eos, 0);
+      if (eos && line.empty()) break;
+      ++lineNo;
+      int32_t at = 0;
+      if (grep.MatchString(line, at)) {
+        matched = true;
+        out << name << ":" << lineNo << ":" << grep.MatchStartPos() << "-" << grep.MatchEndPos() << ":"
+            << UnicodeToUtf8(line) << "\n";
+      }
+    }
+  }
+  return matched ? 0 : 1;
+}
+
+int RunCsvDelim(const Args& args, std::ostream& out) {
+  auto in = OpenInput(args.Positional()[0]);
+  bool eos = false;
+  UnicodeString line = zub::ReadLnStream(*in, eos, 2);
+  const zub::TCSVDelimiters d = zub::DetectCSVDelimiter(line);
+  const std::array<int32_t, 6> counts = zub::CountCSVDelimiters(line);
+  if (d == zub::csvUnknown) {
+    out << "undefined: no candidate delimiter occurs in the first line\n";
+    return 0;
+  }
+  int32_t runnerUp = 0;
+  size_t runner = 0;
+  for (size_t i = 1; i < counts.size(); ++i)
+    if (i != d && counts[i] > runnerUp) runnerUp = counts[i], runner = i;
+  const int certainty = static_cast<int>(100.0 * counts[d] / (counts[d] + runnerUp) + 0.5);
+  out << UnicodeToUtf8(UnicodeString(zub::CSVDELIMITERIDS[d])) << ": " << counts[d] << " in the first line";
+  if (runnerUp > 0)
+    out << ", next best " << UnicodeToUtf8(UnicodeString(zub::CSVDELIMITERIDS[runner])) << " " << runnerUp;
+  out << "; certainty " << certainty << "%\n";
+  return 0;
+}
+
+int RunTokens(const Args& args, std::ostream& out) {
+  if (!args.Has("sep")) throw UsageError("--sep is required");
+  const UnicodeString text = zub::U(args.Positional()[0]);
+  const UnicodeString sep = zub::U(args.Get("sep"));
+  zub::TStrArray tokens;
+  if (args.Has("escape")) {
+    const UnicodeString esc = zub::U(args.Get("escape"));
+    if (esc.size() != 1) throw UsageError("--escape takes one character");
+    zub::Tokenize(text, sep, esc[0], tokens);
+  } else {
+    zub::Tokenize(text, sep, tokens);
+  }
+  for (const auto& t : tokens) out << UnicodeToUtf8(t) << "\n";
+  return 0;
+}
+
+const Registration grep({"grep",
+                         "PATTERN [FILE...]",
+                         "print the lines that match a pattern of the library's matcher",
+                         "Each match: file:line:start-end:text (standard input without files, or for -).\n"
+                         "Exit 0 when something matched, 1 when nothing did, 2 on a bad pattern or file.\n"
+                         "Patterns: literal text, . ^ $ [set] [^set] (group), and * + ? after a\n"
+                         "character, a group, a set or \".\".",
+                         {{"ignore-case", "", "letters A..Z match either case", 'i'},
+                          {"start", "N", "first position a match may start at"},
+                          {"explain", "", "print the compiled tokens instead of searching"}},
+                         1,
+                         1 << 20,
+                         RunGrep});
+const Registration csv(
+    {"csv-delim", "FILE", "detect the delimiter of a CSV file's first line", "", {}, 1, 1, RunCsvDelim});
+const Registration tokens({"tokens",
+                           "TEXT",
+                           "split a text into tokens, one per line",
+                           "",
+                           {{"sep", "SEP", "the separator (required)"},
+                            {"escape", "C", "a character that makes the separator after it literal"}},
+                           1,
+                           1,
+                           RunTokens});
+
+const TourRegistration stop({60, "Pattern matching, tokens and text transforms", [](std::ostream& out) {
+                               using namespace zub;
+                               TGrep g(nullptr);
+                               g.SetRegExp(u"err[a-z]* code [0-9]+");
+                               int32_t at = 0;
+                               const UnicodeString line = u"12:01 Error code 42 in module";
+                               g.SetIgnoreCase(true);
+                               if (g.MatchString(line, at))
+                                 out << "\"err[a-z]* code [0-9]+\", ignoring case, matches \""
+                                     << UnicodeToUtf8(line) << "\" at " << g.MatchStartPos() << ".."
+                                     << g.MatchEndPos() << "\n";
+                               g.SetIgnoreCase(false);
+                               g.SetRegExp(u"a*a*a*a*a*a*a*a*a*a*b");
+                               out << "The pathological a*a*...a*b on 10 000 letters: "
+                                   << (g.MatchString(UnicodeString(10000, u'a'), at) ? "match" : "no match")
+                                   << ", in linear time\n";
+                               TStrArray t;
+                               Tokenize(u"a!,b,c", u",", u'!', t);
+                               out << "Tokenize(\"a!,b,c\", \",\", escape \"!\") gives " << t.size()
+                                   << " tokens: \"" << UnicodeToUtf8(t[0]) << "\" and \""
+                                   << UnicodeToUtf8(t[1]) << "\"\n";
+                               out << "DetectCSVDelimiter(\"a;b;c,d\") is "
+                                   << UnicodeToUtf8(
+                                          UnicodeString(CSVDELIMITERIDS[DetectCSVDelimiter(u"a;b;c,d")]))
+                                   << "; CreateParList of 1, 2, 3 cut after 2: "
+                                   << UnicodeToUtf8(CreateParList({1, 2, 3}, false, 2, true)) << "\n";
+                               out << "ExpandDiphthongs(\"\u00c4rger mit Stra\u00dfen\") is \""
+                                   << UnicodeToUtf8(ExpandDiphthongs(u"\u00c4rger mit Stra\u00dfen"))
+                                   << "\", and Scramble round-trips: "
+                                   << (DeScramble(Scramble(u"secret")) == u"secret" ? "yes" : "no") << "\n";
+                               out << "Try: zubkit grep -i 'err.*[0-9]+' FILE, zubkit grep --explain "
+                                      "'(ab)*[x-z]+', zubkit tokens 'a;b;;c' --sep ';'\n";
+                             }});
+
+}  // namespace
+}  // namespace zubkit
