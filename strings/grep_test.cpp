@@ -132,7 +132,7 @@ class Reference {
           endPos = len;
           break;
         case taBol:
-          endPos = 1;
+          endPos = 0;
           break;
         case taMult0:
         case taMult1:
@@ -274,6 +274,7 @@ TEST(Grep, MatchingRulesAndBoundaries) {
       {u"[^a]", u"\u0100", false, 1, {false, 0, 0}},  // above 255: never a set member
       {u"\u0100", u"x\u0100", false, 1, {true, 2, 2}},
       {u"", u"abc", false, 1, {false, 0, 0}},
+      {u"^", u"", false, 1, {true, 1, 0}},  // an anchor alone: an empty match
   };
   for (const auto& c : cases) {
     const Found f = Search(c.expr, c.text, c.ignoreCase, c.start);
