@@ -6,6 +6,7 @@
 #include "colors/color_models.hpp"
 #include "colors/color_tables.hpp"
 #include "colors/colors_error.hpp"
+#include "foundation/hex_digits.hpp"
 
 namespace zub {
 
@@ -17,21 +18,8 @@ TColor ParseColorLine(std::u16string_view line) {
   size_t i = 0;
   while (i < line.size() && line[i] == u' ') ++i;
   if (i < line.size() && line[i] == u'$') ++i;
-  uint32_t value = 0;
-  for (; i < line.size(); ++i) {
-    const Char c = line[i];
-    uint32_t d;
-    if (c >= u'0' && c <= u'9')
-      d = c - u'0';
-    else if (c >= u'A' && c <= u'F')
-      d = c - u'A' + 10u;
-    else if (c >= u'a' && c <= u'f')
-      d = c - u'a' + 10u;
-    else
-      break;
-    value = value * 16 + d;
-  }
-  return value;
+  size_t next = 0;
+  return ReadHexDigits(line, i, SIZE_MAX, next);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "colors/color_models.hpp"
 
+#include "foundation/hex_digits.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -130,20 +132,8 @@ TColor HexStrToColor(std::u16string_view text) {
   if (s.empty()) return 0;
   size_t i = s[0] == u'$' ? 1 : 0;
   while (i + 1 < s.size() && s[i] == u' ') ++i;
-  uint32_t value = 0;
-  for (; i < s.size(); ++i) {
-    const Char c = s[i];
-    int d;
-    if (c >= u'0' && c <= u'9')
-      d = c - u'0';
-    else if (c >= u'A' && c <= u'F')
-      d = c - u'A' + 10;
-    else if (c >= u'a' && c <= u'f')
-      d = c - u'a' + 10;
-    else
-      break;
-    value = value * 16 + static_cast<uint32_t>(d);
-  }
+  size_t next = 0;
+  const uint32_t value = ReadHexDigits(s, i, SIZE_MAX, next);
   return value;
 }
 

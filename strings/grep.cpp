@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/hex_digits.hpp"
 #include "strings/char_class.hpp"
 #include "strings/string_search.hpp"
 #include "strings/stringl_error.hpp"
@@ -54,10 +55,8 @@ UnicodeString ExpandHexEscapes(const UnicodeString& s) {
       continue;
     }
     if (s[i] == u'\\' && i + 1 < s.size() && s[i + 1] == u'#') {
-      uint32_t code = 0;
-      size_t k = i + 2;
-      for (; k < std::min(i + 4, s.size()) && IsHexChar(s[k]); ++k)
-        code = code * 16 + static_cast<uint32_t>(s[k] <= u'9' ? s[k] - u'0' : (s[k] | 0x20) - u'a' + 10);
+      size_t next = 0;
+      const uint32_t code = ReadHexDigits(s, i + 2, 2, next);
       out += static_cast<Char>(code);
       i = std::min(i + 4, s.size());
       continue;

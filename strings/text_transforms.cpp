@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "foundation/hex_digits.hpp"
 #include "strings/char_class.hpp"
 #include "strings/string_layout.hpp"
 
@@ -55,9 +56,8 @@ UnicodeString ProcessHexChars(std::u16string_view s) {
       continue;
     }
     if (s[i + 1] == u'#') {
-      uint32_t code = 0;
-      for (size_t k = i + 2; k < std::min(i + 4, s.size()) && IsHexChar(s[k]); ++k)
-        code = code * 16 + static_cast<uint32_t>(s[k] <= u'9' ? s[k] - u'0' : (s[k] | 0x20) - u'a' + 10);
+      size_t next = 0;
+      const uint32_t code = ReadHexDigits(s, i + 2, 2, next);
       out += static_cast<Char>(code);
       i = std::min(i + 4, s.size());
     } else if (s[i + 1] == u'\\') {
