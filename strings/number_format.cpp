@@ -16,10 +16,10 @@ namespace {
 // extended value is zero.
 constexpr int32_t kMaxPrintedDecimals = 16500;
 
-std::string PrintLongDouble(const char* spec, int32_t precision, Extended x) {
+std::string PrintLongDouble(const char* format, int32_t precision, Extended x) {
   std::string buf(64, '\0');
   for (;;) {
-    const int n = std::snprintf(buf.data(), buf.size(), spec, precision, x);
+    const int n = std::snprintf(buf.data(), buf.size(), format, precision, x);
     if (n >= 0 && static_cast<size_t>(n) < buf.size()) {
       buf.resize(static_cast<size_t>(n));
       return buf;

@@ -133,14 +133,14 @@ int Run(int argc, char** argv) {
         PrintUsage(*c, std::cout);
         return 0;
       } else if (!optionsEnd && a.size() == 2 && a[0] == '-' && a[1] != '-') {
-        const auto spec =
+        const auto option =
             std::find_if(c->options.begin(), c->options.end(), [&](auto& o) { return o.shortName == a[1]; });
-        if (spec == c->options.end()) throw UsageError("unknown option " + a);
-        if (spec->valueName.empty()) {
-          args.FValues[spec->name] = "";
+        if (option == c->options.end()) throw UsageError("unknown option " + a);
+        if (option->valueName.empty()) {
+          args.FValues[option->name] = "";
         } else {
-          if (i + 1 >= argsIn.size()) throw UsageError(a + " needs a value (" + spec->valueName + ")");
-          args.FValues[spec->name] = argsIn[++i];
+          if (i + 1 >= argsIn.size()) throw UsageError(a + " needs a value (" + option->valueName + ")");
+          args.FValues[option->name] = argsIn[++i];
         }
       } else if (!optionsEnd && a.size() > 2 && a.compare(0, 2, "--") == 0) {
         std::string name = a.substr(2), value;
@@ -150,14 +150,14 @@ int Run(int argc, char** argv) {
           value = name.substr(eq + 1);
           name.resize(eq);
         }
-        const auto spec =
+        const auto option =
             std::find_if(c->options.begin(), c->options.end(), [&](auto& o) { return o.name == name; });
-        if (spec == c->options.end()) throw UsageError("unknown option --" + name);
-        if (spec->valueName.empty()) {
+        if (option == c->options.end()) throw UsageError("unknown option --" + name);
+        if (option->valueName.empty()) {
           if (inlineValue) throw UsageError("--" + name + " takes no value");
         } else if (!inlineValue) {
           if (i + 1 >= argsIn.size())
-            throw UsageError("--" + name + " needs a value (" + spec->valueName + ")");
+            throw UsageError("--" + name + " needs a value (" + option->valueName + ")");
           value = argsIn[++i];
         }
         args.FValues[name] = value;

@@ -19,17 +19,17 @@ std::string Fixed(double v, int decimals = 3) {
 }
 
 // A colour name (any case), $BBGGRR, #RRGGBB or r,g,b.
-TColor ParseColor(const std::string& spec) {
-  const zub::UnicodeString s = zub::U(spec);
+TColor ParseColor(const std::string& text) {
+  const zub::UnicodeString s = zub::U(text);
   if (s.empty()) throw UsageError("an empty colour");
   if (s[0] == u'$') {
     if (s.size() < 2 || !zub::IsAllHex(s.substr(1)))
-      throw UsageError("'" + spec + "' is not a $BBGGRR colour");
+      throw UsageError("'" + text + "' is not a $BBGGRR colour");
     return zub::HexStrToColor(s) & 0xFFFFFF;
   }
   if (s[0] == u'#') {
     if (s.size() != 7 || !zub::IsAllHex(s.substr(1)))
-      throw UsageError("'" + spec + "' is not a #RRGGBB colour");
+      throw UsageError("'" + text + "' is not a #RRGGBB colour");
     const TColor rgb = zub::HexStrToColor(s.substr(1));
     return zub::ReverseRGBColor(rgb);
   }
@@ -41,13 +41,13 @@ TColor ParseColor(const std::string& spec) {
       zub::Val(field, parts[i], code);
       if (code != 0 || parts[i] < 0 || parts[i] > 255 ||
           (i == 2 && !zub::ExtractSubString(s, 3, u",").empty()))
-        throw UsageError("'" + spec + "' is not r,g,b with values 0..255");
+        throw UsageError("'" + text + "' is not r,g,b with values 0..255");
     }
     return zub::RGBToColor(parts[0], parts[1], parts[2]);
   }
   for (size_t i = 0; i < zub::AllZUBColorNames.size(); ++i)
     if (zub::SameText(zub::AllZUBColorNames[i], s)) return zub::AllZUBColors[i];
-  throw UsageError("no colour named '" + spec + "'");
+  throw UsageError("no colour named '" + text + "'");
 }
 
 size_t NearestNamed(TColor c, double& distance) {
@@ -91,7 +91,7 @@ int RunColor(const Args& args, std::ostream& out) {
   return 0;
 }
 
-std::vector<TColor> ScaleKeys(const std::string& spec) {
+std::vector<TColor> ScaleKeys(const std::string& list) {
   struct Named {
     const char* name;
     std::span<const TColor> keys;
@@ -102,14 +102,14 @@ std::vector<TColor> ScaleKeys(const std::string& spec) {
       {"circle", zub::ColorArray_Circle},    {"morgenstemning", zub::ColorArray_MorgenStemning},
       {"contrast", zub::ColorArray_Contrast}};
   for (const auto& s : scales)
-    if (zub::SameText(zub::U(spec), zub::U(s.name))) return {s.keys.begin(), s.keys.end()};
+    if (zub::SameText(zub::U(list), zub::U(s.name))) return {s.keys.begin(), s.keys.end()};
   std::vector<TColor> keys;
   // Colours separated by ";" or, when no colour is written r,g,b, by ",".
-  const char sep = spec.find(';') != std::string::npos ? ';' : ',';
+  const char sep = list.find(';') != std::string::npos ? ';' : ',';
   size_t start = 0;
   for (;;) {
-    const size_t end = spec.find(sep, start);
-    keys.push_back(ParseColor(spec.substr(start, end - start)));
+    const size_t end = list.find(sep, start);
+    keys.push_back(ParseColor(list.substr(start, end - start)));
     if (end == std::string::npos) break;
     start = end + 1;
   }
@@ -141,9 +141,9 @@ int RunScale(const Args& args, std::ostream& out) {
 }
 
 const Registration color({"color",
-                          "SPEC",
+                          "COLOR",
                           "describe a colour in every colour model",
-                          "SPEC is a colour name (any case), $BBGGRR, #RRGGBB or r,g,b.",
+                          "COLOR is a colour name (any case), $BBGGRR, #RRGGBB or r,g,b.",
                           {},
                           1,
                           1,
