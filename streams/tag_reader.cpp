@@ -62,27 +62,9 @@ class TextFileSource {
   TextFile& FFile;
 };
 
-// Stream content: characters up to the first "</name>" (any case), checked at each ">".
-// The first occurrence ends at the ">" that completes it, so testing the end of the text
-// finds it, and the search stays linear.
+// Stream content: as the scanning core gathers it.
 UnicodeString ReadContent(StreamSource& src, const UnicodeString& name) {
-  // Gathered as bytes (one per character) and widened once at the end: half the memory
-  // traffic of growing a UTF-16 string.
-  std::string closing = "</";
-  for (Char c : name) closing += static_cast<char>(c < 256 ? c : 0);
-  closing += '>';
-  const bool nameIs8Bit = std::all_of(name.begin(), name.end(), [](Char c) { return c < 256; });
-  std::string content;
-  for (int c = src.Next(); c >= 0; c = src.Next()) {
-    content += static_cast<char>(c);
-    if (c == '>' && nameIs8Bit && EndsWithFolded(content, closing)) {
-      content.resize(content.size() - closing.size());
-      break;
-    }
-  }
-  UnicodeString text(content.size(), u'\0');
-  for (size_t i = 0; i < content.size(); ++i) text[i] = static_cast<uint8_t>(content[i]);
-  return text;
+  return tagscan::ReadContent(src, name);
 }
 
 // Text-file content: pieces ending with ">", each tested on its own; an unfinished piece

@@ -20,6 +20,14 @@ TEST(StringTags, ReadNextTagInStringWalksLikeTheStreamReader) {
   EXPECT_EQ(pos, static_cast<int32_t>(doc.size()) + 1);
 }
 
+TEST(StringTags, ContentAbove255KeepsEveryCharacter) {
+  int32_t pos = 1;
+  UnicodeString tag, text;
+  EXPECT_EQ(ReadNextTagInString(u"<a>\u00e9x\u0100y</A>z", pos, {u"a", u"dummy"}, tag, text), 0);
+  EXPECT_EQ(text, u"\u00e9x\u0100y");
+  EXPECT_EQ(pos, 12);  // just after the closing tag
+}
+
 TEST(StringTags, DetectAndScan) {
   const std::u16string_view doc = u"x <a>1</a> <b k=v/> <c>3</c>";
   int32_t start = 1, stop = 0;

@@ -37,15 +37,32 @@ int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name) {
 }
 
 // Whether bytes end with lower (already lower case), ASCII letters in either case.
-bool EndsWithFolded(const std::string& bytes, const std::string& lower) {
-  if (bytes.size() < lower.size()) return false;
-  const size_t off = bytes.size() - lower.size();
+namespace {
+template <typename Text, typename Code>
+bool EndsWithFoldedImpl(const Text& text, const UnicodeString& lower, Code code) {
+  if (text.size() < lower.size()) return false;
+  const size_t off = text.size() - lower.size();
   for (size_t i = 0; i < lower.size(); ++i) {
-    char c = bytes[off + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    Char c = code(text[off + i]);
+    if (c >= u'A' && c <= u'Z') c = static_cast<Char>(c + 32);
     if (c != lower[i]) return false;
   }
   return true;
+}
+}  // namespace
+
+bool EndsWithFolded(const std::string& bytes, const UnicodeString& lower) {
+  return EndsWithFoldedImpl(bytes, lower, [](char c) { return static_cast<Char>(static_cast<uint8_t>(c)); });
+}
+
+bool EndsWithFolded(const UnicodeString& text, const UnicodeString& lower) {
+  return EndsWithFoldedImpl(text, lower, [](Char c) { return c; });
+}
+
+UnicodeString Widen(const std::string& bytes) {
+  UnicodeString text(bytes.size(), u'\0');
+  for (size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<uint8_t>(bytes[i]);
+  return text;
 }
 
 }  // namespace zub::tagscan

@@ -22,8 +22,12 @@ struct ParsedTag {
 ParsedTag ParseTag(const UnicodeString& tag);
 // The index of the first entry equal to name, else the highest index (-1 for no entries).
 int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name);
-// Whether bytes end with lower (already lower case), ASCII letters in either case.
-bool EndsWithFolded(const std::string& bytes, const std::string& lower);
+// Whether the text ends with lower (already lower case), ASCII letters in either case.
+// Bytes stand for the characters with the same codes.
+bool EndsWithFolded(const std::string& bytes, const UnicodeString& lower);
+bool EndsWithFolded(const UnicodeString& text, const UnicodeString& lower);
+// Bytes as the characters with the same codes.
+UnicodeString Widen(const std::string& bytes);
 
 // The tag text after the next "<", closing ">" included, with declarations and comments
 // skipped; complete is false when the input ended before a ">". Text passed over on the
@@ -59,29 +63,35 @@ UnicodeString ReadTagText(Source& src, bool& complete, UnicodeString* passed = n
 
 // Content of an opening tag: characters up to the first "</name>" (any case), checked at
 // each ">". The first occurrence ends at the ">" that completes it, so testing the end of
-// the text finds it and the search stays linear. Gathered as bytes when every character is
-// below 256 (half the memory traffic of a UTF-16 string) and widened once at the end.
+// the text finds it and the search stays linear. Gathered as bytes while every character
+// is below 256 (half the memory traffic of a UTF-16 string), widened once at the end.
 template <typename Source>
 UnicodeString ReadContent(Source& src, const UnicodeString& name) {
   const UnicodeString closing = u"</" + name + u">";
-  UnicodeString content;
+  std::string bytes;
+  UnicodeString wide;
+  bool isWide = false;
   for (int c = src.Next(); c >= 0; c = src.Next()) {
-    content += static_cast<Char>(c);
-    if (c == '>' && content.size() >= closing.size()) {
-      bool same = true;
-      const size_t off = content.size() - closing.size();
-      for (size_t i = 0; i < closing.size() && same; ++i) {
-        Char x = content[off + i];
-        if (x >= u'A' && x <= u'Z') x = static_cast<Char>(x + 32);
-        same = x == closing[i];
-      }
-      if (same) {
-        content.resize(off);
-        break;
-      }
+    if (!isWide && c > 255) {
+      wide = Widen(bytes);
+      isWide = true;
+    }
+    if (isWide) {
+      wide += static_cast<Char>(c);
+    } else {
+      bytes += static_cast<char>(c);
+    }
+    if (c != '>') continue;
+    if (isWide && EndsWithFolded(wide, closing)) {
+      wide.resize(wide.size() - closing.size());
+      break;
+    }
+    if (!isWide && EndsWithFolded(bytes, closing)) {
+      bytes.resize(bytes.size() - closing.size());
+      break;
     }
   }
-  return content;
+  return isWide ? wide : Widen(bytes);
 }
 
 }  // namespace zub::tagscan
