@@ -86,23 +86,6 @@ UnicodeString ReadContent(TextFileSource& src, const UnicodeString& name) {
   return content;
 }
 
-template <typename Source>
-int32_t ReadNextTag(Source& src, std::span<const UnicodeString> list, UnicodeString& Attribs,
-                    UnicodeString& Content, UnicodeString* Name = nullptr) {
-  Attribs.clear();
-  Content.clear();
-  if (Name) Name->clear();
-  bool complete = false;
-  const UnicodeString tag = ReadTagText(src, complete);
-  if (!complete) return Lookup(list, UnicodeString());
-  const ParsedTag t = ParseTag(tag);
-  if (Name) *Name = t.name;
-  Attribs = t.attribs;
-  const int32_t result = Lookup(list, t.name);
-  if (!t.emptyElement && !t.name.empty() && t.name[0] != u'/') Content = ReadContent(src, t.name);
-  return result;
-}
-
 }  // namespace
 
 int32_t ReadNextTagInStream(TStream& InStream, std::span<const UnicodeString> TagList, UnicodeString& Attribs,
@@ -206,7 +189,7 @@ bool ScanStreamForXMLTag(TStream& InStream, std::u16string_view TagName, Unicode
     const ParsedTag t = ParseTag(tag);
     if (t.name != wanted) continue;
     Attribs = t.attribs;
-    if (!t.emptyElement && !t.name.empty() && t.name[0] != u'/') Content = ReadContent(src, t.name);
+    if (HasContent(t)) Content = ReadContent(src, t.name);
     return true;
   }
 }

@@ -24,28 +24,12 @@ class StringSource {
   size_t FPos;
 };
 
-bool HasContent(const ParsedTag& t) {
-  return !t.emptyElement && !t.name.empty() && t.name[0] != u'/';
-}
-
 }  // namespace
 
 int32_t ReadNextTagInString(std::u16string_view s, int32_t& position, std::span<const UnicodeString> tagList,
                             UnicodeString& Tag, UnicodeString& Text) {
-  Tag.clear();
-  Text.clear();
   StringSource src(s, position);
-  bool complete = false;
-  const UnicodeString text = ReadTagText(src, complete);
-  int32_t result;
-  if (!complete) {
-    result = Lookup(tagList, UnicodeString());
-  } else {
-    const ParsedTag t = ParseTag(text);
-    Tag = t.attribs;
-    result = Lookup(tagList, t.name);
-    if (HasContent(t)) Text = ReadContent(src, t.name);
-  }
+  const int32_t result = ReadNextTag(src, tagList, Tag, Text);
   position = src.Position();
   return result;
 }

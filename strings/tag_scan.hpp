@@ -20,6 +20,10 @@ struct ParsedTag {
 
 // Takes a complete tag text (after "<", with its ">") apart.
 ParsedTag ParseTag(const UnicodeString& tag);
+// Whether the tag opens an element whose content follows (not empty, not a closing tag).
+inline bool HasContent(const ParsedTag& t) {
+  return !t.emptyElement && !t.name.empty() && t.name[0] != u'/';
+}
 // The index of the first entry equal to name, else the highest index (-1 for no entries).
 int32_t Lookup(std::span<const UnicodeString> list, const UnicodeString& name);
 // Whether the text ends with lower (already lower case), ASCII letters in either case.
@@ -92,6 +96,26 @@ UnicodeString ReadContent(Source& src, const UnicodeString& name) {
     }
   }
   return isWide ? wide : Widen(bytes);
+}
+
+// The next tag from src: its index in list, its attribute text and, for an opening tag,
+// its content; Name (when given) receives its name. ReadContent is found for the source's
+// own type first, so a source can gather content its own way.
+template <typename Source>
+int32_t ReadNextTag(Source& src, std::span<const UnicodeString> list, UnicodeString& Attribs,
+                    UnicodeString& Content, UnicodeString* Name = nullptr) {
+  Attribs.clear();
+  Content.clear();
+  if (Name) Name->clear();
+  bool complete = false;
+  const UnicodeString tag = ReadTagText(src, complete);
+  if (!complete) return Lookup(list, UnicodeString());
+  const ParsedTag t = ParseTag(tag);
+  if (Name) *Name = t.name;
+  Attribs = t.attribs;
+  const int32_t result = Lookup(list, t.name);
+  if (HasContent(t)) Content = ReadContent(src, t.name);
+  return result;
 }
 
 }  // namespace zub::tagscan
