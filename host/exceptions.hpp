@@ -80,6 +80,8 @@ inline constexpr int32_t ioFileNotOpen = 103;
 inline constexpr int32_t ioNotOpenForInput = 104;
 inline constexpr int32_t ioNotOpenForOutput = 105;
 inline constexpr int32_t ioInvalidNumber = 106;
+inline constexpr int32_t ioNegativeSeek = 131;  // also: an offset beyond the largest one
+inline constexpr int32_t ioSeekOnDevice = 132;  // the file is a pipe or device
 
 // Short English text of a run-time or system error code ("File not found", ...).
 UnicodeString ErrorCodeText(int32_t code);

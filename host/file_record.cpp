@@ -35,10 +35,11 @@ void TFileRec::OpenHandle(bool forRead, bool forWrite, bool create) {
   if (FHandle == os::kNoHandle) Fail(err);
 }
 
-void TFileRec::CloseHandle() {
-  if (FHandle != os::kNoHandle) os::Close(FHandle);
+int32_t TFileRec::CloseHandle() {
+  const int32_t err = os::Close(FHandle);
   FHandle = os::kNoHandle;
   FMode = fmClosed;
+  return err;
 }
 
 }  // namespace zub

@@ -33,7 +33,8 @@ class TFileRec {
   void RequireOpen() const;
   // Opens the assigned name; raises on failure. create truncates or creates.
   void OpenHandle(bool forRead, bool forWrite, bool create);
-  void CloseHandle();
+  // Closes the handle; 0, or the system's error for the close.
+  int32_t CloseHandle();
 
   void Assign(const UnicodeString& Name);
 

@@ -1,6 +1,17 @@
 // TFileStream: a stream over a named file, buffered so that moving one byte per call costs
 // about a memory access. Position, Size and Seek are exact while data sits in the buffer;
 // reads, writes and seeks may be mixed freely.
+//
+// Reading goes to the system until it reports the end, so pipes, FIFOs, character devices,
+// /dev/stdin and /proc files read whole, and a file that grows while open reads to its new
+// end. A buffer refill takes what the system has ready, so line-by-line readers see the
+// lines of a pipe as they arrive.
+//
+// Files that cannot seek (pipes, FIFOs, terminals): `Seek` within the bytes of the current
+// buffer works, any other seek and `Size` raise EStreamError naming the file.
+// Files that can seek: `Size` asks the system each time, so it never counts bytes that a
+// shrinking file no longer has; a file that reports size 0 while it has content (as /proc
+// files do) has the size of what has been read of it so far.
 #pragma once
 
 #include <cstdint>
@@ -26,30 +37,35 @@ class TFileStream : public TStream {
  public:
   // Opens FileName with Mode (an access value or fmCreate, or-ed with a share flag).
   // Raises EFOpenError / EFCreateError naming the file and the system's reason. On POSIX
-  // the share flags become advisory locks: fmShareExclusive and fmShareDenyRead take an
+  // the share flags become advisory locks: fmShareExclusive and fmShareDenyWrite take an
   // exclusive lock, fmShareDenyWrite a shared one, so two such streams exclude each other.
   TFileStream(const UnicodeString& FileName, uint16_t Mode);
-  // Writes what is buffered; a failure here cannot be reported, so call FlushBuffer first
-  // where a write error matters.
+  TFileStream(const TFileStream&) = delete;
+  TFileStream& operator=(const TFileStream&) = delete;
+  // Writes what is buffered and closes the file. A destructor cannot raise, so a failure
+  // here goes unreported: call Close wherever a write error matters.
   ~TFileStream() override;
   UnicodeString ClassName() const override { return u"TFileStream"; }
 
   int32_t Read(void* Buffer, int32_t Count) override;
+  // Raises EWriteError with the system's reason ("Disk full", ...) when the system takes
+  // fewer bytes than handed over.
   int32_t Write(const void* Buffer, int32_t Count) override;
   int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
   int64_t Size() override;
   void SetSize(int64_t NewSize) override;
+  bool AtEnd() override;
 
   // Hands buffered writes to the system; raises EWriteError when it refuses them.
   void FlushBuffer();
+  // Writes what is buffered and closes the file, raising EWriteError when that fails or
+  // when an earlier write of this stream failed. Later calls on the stream raise
+  // EStreamError; a second Close does nothing.
+  void Close();
+  bool Closed() const { return FHandle == -1; }
+  // Whether the file can seek (false for pipes, FIFOs and terminals).
+  bool CanSeek() const override { return FSeekable; }
   const UnicodeString& FileName() const { return FFileName; }
-
-  // Reads one byte without a virtual call; -1 at the end of the file.
-  int ReadByte() {
-    if (FCur < FBufLen) return FBuf[FCur++];
-    uint8_t b;
-    return Read(&b, 1) == 1 ? b : -1;
-  }
 
  protected:
   UnicodeString Describe() const override;
@@ -57,20 +73,34 @@ class TFileStream : public TStream {
  private:
   static constexpr int32_t kBufferSize = 64 * 1024;
 
-  void Refill();
+  int32_t Index() const { return static_cast<int32_t>(FCur - FBuf.get()); }
+  int64_t Here() const { return FBufPos + Index(); }
+  void RequireOpen() const;
+  // Takes inline writes into the dirty range and the buffer length.
+  void Sync();
+  void EnterRead();
+  void EnterWrite();
   void DropBuffer(int64_t NewPosition);
+  void Refill();
+  // Puts the system's file offset at Pos (a no-op where it is there already).
+  void PlaceSystemOffset(int64_t Pos, bool forWrite);
+  [[noreturn]] void WriteFailed(int32_t err);
 
   UnicodeString FFileName;
   intptr_t FHandle;
   bool FCanRead;
   bool FCanWrite;
+  bool FSeekable = true;
+  bool FWriting = false;      // the window is open for writing (else for reading)
+  bool FWriteFailed = false;  // a write failed since the file was opened
+  int32_t FWriteError = 0;    // its error code
   std::unique_ptr<uint8_t[]> FBuf;
   int64_t FBufPos = 0;   // file offset of FBuf[0]
-  int32_t FBufLen = 0;   // valid bytes in FBuf
-  int32_t FCur = 0;      // position within FBuf, 0 .. FBufLen
+  int32_t FBufLen = 0;   // valid bytes in FBuf (as of the last Sync)
   int32_t FDirtyLo = 0;  // FBuf[FDirtyLo .. FDirtyHi) awaits writing
   int32_t FDirtyHi = 0;
-  int64_t FFileSize = 0;  // size on disk as last known
+  int64_t FSystemOffset = 0;  // where the system's file offset stands
+  int64_t FSeenEnd = 0;       // end of what has been read or written
 };
 
 }  // namespace zub

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
+#include <limits>
+#include <new>
 #include <string>
 
 #include "host/file_stream.hpp"
+#include "host/file_system.hpp"
 
 namespace zub {
 
@@ -12,6 +16,7 @@ namespace {
 UnicodeString Num(int64_t v) {
   return Utf8ToUnicode(std::to_string(v));
 }
+constexpr int64_t kMaxPosition = std::numeric_limits<int64_t>::max();
 }  // namespace
 
 int64_t TStream::Size() {
@@ -21,15 +26,23 @@ int64_t TStream::Size() {
   return size;
 }
 
-void TStream::ReadBuffer(void* Buffer, int32_t Count) {
+void TStream::ReadBufferSlow(void* Buffer, int32_t Count) {
   if (Count < 0) throw EReadError(u"Stream read error: negative count on " + Describe());
-  const int32_t got = Count == 0 ? 0 : Read(Buffer, Count);
+  // Read may stop short of Count on a stream that delivers bytes as they come; only a
+  // read of nothing means the end.
+  auto* out = static_cast<uint8_t*>(Buffer);
+  int32_t got = 0;
+  while (got < Count) {
+    const int32_t n = Read(out + got, Count - got);
+    if (n <= 0) break;
+    got += n;
+  }
   if (got != Count)
     throw EReadError(u"Stream read error: " + Num(got) + u" of " + Num(Count) + u" bytes read from " +
                      Describe());
 }
 
-void TStream::WriteBuffer(const void* Buffer, int32_t Count) {
+void TStream::WriteBufferSlow(const void* Buffer, int32_t Count) {
   if (Count < 0) throw EWriteError(u"Stream write error: negative count on " + Describe());
   const int32_t put = Count == 0 ? 0 : Write(Buffer, Count);
   if (put != Count)
@@ -38,11 +51,20 @@ void TStream::WriteBuffer(const void* Buffer, int32_t Count) {
 }
 
 int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
+  if (Count < 0) throw EStreamError(u"Negative count " + Num(Count) + u" to copy into " + Describe());
+  constexpr int32_t kChunk = 1 << 16;
+  std::vector<uint8_t> buf;
+  try {
+    buf.resize(static_cast<size_t>(Count == 0 ? kChunk : std::min<int64_t>(Count, kChunk)));
+  } catch (const std::bad_alloc&) {
+    throw EOutOfMemory(u"Out of memory while copying into " + Describe());
+  }
   if (Count == 0) {
     Source.SetPosition(0);
-    Count = Source.Size();
+    int64_t done = 0;
+    for (int32_t n; (n = Source.Read(buf.data(), kChunk)) > 0; done += n) WriteBuffer(buf.data(), n);
+    return done;
   }
-  std::vector<uint8_t> buf(static_cast<size_t>(std::min<int64_t>(Count, 1 << 16)) + 1);
   int64_t left = Count;
   while (left > 0) {
     const auto n = static_cast<int32_t>(std::min<int64_t>(left, static_cast<int64_t>(buf.size())));
@@ -54,50 +76,111 @@ int64_t TStream::CopyFrom(TStream& Source, int64_t Count) {
 }
 
 // ---- TMemoryStream
+//
+// While the position lies within the data the window covers it: reads may run to the end
+// of the data, writes to the end of the allocation (whose bytes past the data are zero).
+// Every virtual method first takes what the window did into FPosition and FSize.
+
+void TMemoryStream::Sync() {
+  if (FWriteEnd != nullptr) {
+    FPosition = FCur - FData.data();
+    FSize = std::max(FSize, FPosition);
+  }
+  FCur = FReadEnd = FWriteEnd = nullptr;
+}
+
+void TMemoryStream::Arm() {
+  if (FData.empty() || FPosition > FSize) return;
+  FCur = FData.data() + FPosition;
+  FReadEnd = FData.data() + FSize;
+  FWriteEnd = FData.data() + FData.size();
+}
+
+int64_t TMemoryStream::DataSize() const {
+  return FWriteEnd != nullptr ? std::max<int64_t>(FSize, FCur - FData.data()) : FSize;
+}
 
 int32_t TMemoryStream::Read(void* Buffer, int32_t Count) {
-  if (Count <= 0 || FPosition >= FSize) return 0;
-  const auto n = static_cast<int32_t>(std::min<int64_t>(Count, FSize - FPosition));
-  std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
-  FPosition += n;
+  Sync();
+  int32_t n = 0;
+  if (Count > 0 && FPosition < FSize) {
+    n = static_cast<int32_t>(std::min<int64_t>(Count, FSize - FPosition));
+    std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
+    FPosition += n;
+  }
+  Arm();
   return n;
 }
 
 int32_t TMemoryStream::Write(const void* Buffer, int32_t Count) {
-  if (Count <= 0) return 0;
+  Sync();
+  if (Count <= 0) {
+    Arm();
+    return 0;
+  }
+  if (FPosition > kMaxPosition - Count) {
+    Arm();
+    throw EWriteError(u"Stream write error: position " + Num(FPosition) + u" + " + Num(Count) +
+                      u" bytes passes the largest size of " + Describe());
+  }
   const int64_t end = FPosition + Count;
   if (end > FSize) SetSize(end);
+  Sync();
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition = end;
+  Arm();
   return Count;
 }
 
 int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
+  Sync();
   const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : FSize;
-  const int64_t target = base + Offset;
-  if (target < 0) throw EStreamError(u"Seek before the start of " + Describe());
+  int64_t target = 0;
+  const bool overflow = __builtin_add_overflow(base, Offset, &target);
+  if (overflow || target < 0) {
+    Arm();
+    throw EStreamError(overflow ? u"Seek beyond the largest position of " + Describe()
+                                : u"Seek before the start of " + Describe());
+  }
   FPosition = target;
+  Arm();
   return FPosition;
 }
 
+bool TMemoryStream::AtEnd() {
+  if (FCur < FReadEnd) return false;
+  Sync();
+  const bool end = FPosition >= FSize;
+  Arm();
+  return end;
+}
+
 void TMemoryStream::SetSize(int64_t NewSize) {
-  if (NewSize < 0) throw EStreamError(u"Negative size for " + Describe());
-  try {
-    if (static_cast<uint64_t>(NewSize) > FData.size()) {
-      // Grow geometrically so that byte-by-byte writing stays linear.
-      FData.resize(std::max<size_t>(static_cast<size_t>(NewSize), FData.size() + FData.size() / 2));
-    }
-  } catch (const std::bad_alloc&) {
-    throw EOutOfMemory(u"Out of memory while expanding " + Describe());
-  } catch (const std::length_error&) {
-    throw EOutOfMemory(u"Out of memory while expanding " + Describe());
+  Sync();
+  if (NewSize < 0) {
+    Arm();
+    throw EStreamError(u"Negative size for " + Describe());
   }
-  if (NewSize > FSize) std::fill(FData.begin() + FSize, FData.begin() + NewSize, uint8_t{0});
+  if (static_cast<uint64_t>(NewSize) > FData.size()) {
+    try {
+      // Grow geometrically so that byte-by-byte writing stays linear.
+      const size_t grown = FData.size() + FData.size() / 2;
+      if (static_cast<uint64_t>(NewSize) > FData.max_size()) throw std::bad_alloc();
+      FData.resize(std::max<size_t>(static_cast<size_t>(NewSize), std::min(grown, FData.max_size())));
+    } catch (const std::exception&) {
+      Arm();
+      throw EOutOfMemory(u"Out of memory while expanding " + Describe() + u" to " + Num(NewSize) + u" bytes");
+    }
+  }
+  // Bytes past the data stay zero, so growing again needs no fill.
+  if (NewSize < FSize) std::fill(FData.begin() + NewSize, FData.begin() + FSize, uint8_t{0});
   FSize = NewSize;
   if (FPosition > FSize) FPosition = FSize;
+  Arm();
 }
 
 void TMemoryStream::Clear() {
+  Sync();
   FData.clear();
   FData.shrink_to_fit();
   FSize = 0;
@@ -105,25 +188,32 @@ void TMemoryStream::Clear() {
 }
 
 void TMemoryStream::LoadFromStream(TStream& Stream) {
+  Clear();
   Stream.SetPosition(0);
-  const int64_t n = Stream.Size();
-  SetSize(n);
-  FPosition = 0;
-  int64_t done = 0;
-  while (done < n) {
-    const auto chunk = static_cast<int32_t>(std::min<int64_t>(n - done, 1 << 30));
-    Stream.ReadBuffer(FData.data() + done, chunk);
-    done += chunk;
+  // Read to the end rather than trusting Size, which pipes and /proc files cannot give.
+  constexpr int32_t kChunk = 1 << 16;
+  for (;;) {
+    if (FSize > kMaxPosition - kChunk) throw EReadError(u"Stream too large to load into " + Describe());
+    SetSize(FSize + kChunk);
+    Sync();
+    const int32_t n = Stream.Read(FData.data() + FSize - kChunk, kChunk);
+    SetSize(FSize - kChunk + std::max(n, 0));
+    if (n <= 0) break;
   }
+  FPosition = 0;
+  Sync();
+  Arm();
 }
 
 void TMemoryStream::SaveToStream(TStream& Stream) {
+  Sync();
   int64_t done = 0;
   while (done < FSize) {
     const auto chunk = static_cast<int32_t>(std::min<int64_t>(FSize - done, 1 << 30));
     Stream.WriteBuffer(FData.data() + done, chunk);
     done += chunk;
   }
+  Arm();
 }
 
 void TMemoryStream::LoadFromFile(const UnicodeString& FileName) {
@@ -132,9 +222,20 @@ void TMemoryStream::LoadFromFile(const UnicodeString& FileName) {
 }
 
 void TMemoryStream::SaveToFile(const UnicodeString& FileName) {
-  TFileStream f(FileName, fmCreate);
-  SaveToStream(f);
-  f.FlushBuffer();
+  std::exception_ptr failure;
+  {
+    TFileStream f(FileName, fmCreate);
+    try {
+      SaveToStream(f);
+      f.Close();
+    } catch (const Exception&) {
+      failure = std::current_exception();
+    }
+  }
+  if (failure) {
+    DeleteFile(FileName);
+    std::rethrow_exception(failure);
+  }
 }
 
 // ---- TStringStream

@@ -25,7 +25,8 @@ class TextFileAccess {
   static int Peek(TextFile& F) {
     if (F.FBufPos == F.FBufEnd) {
       int32_t err = 0;
-      const int64_t got = os::Read(F.FHandle, F.FBuf.get(), TextFile::kBufSize, err);
+      // One call, so the lines of a pipe come through as they arrive.
+      const int64_t got = os::ReadSome(F.FHandle, F.FBuf.get(), TextFile::kBufSize, err);
       if (got < 0) F.Fail(err);
       F.FBufPos = 0;
       F.FBufEnd = static_cast<int32_t>(got);
@@ -54,7 +55,11 @@ class TextFileAccess {
     const int64_t put = os::Write(F.FHandle, F.FBuf.get(), F.FBufPos, err);
     const int32_t n = F.FBufPos;
     F.FBufPos = 0;
-    if (put != n) F.Fail(err != 0 ? err : ioDiskWriteError);
+    if (put != n) {
+      // Remembered, so that CloseFile reports it even after the caller went on.
+      F.FWriteError = err != 0 ? err : ioDiskWriteError;
+      F.Fail(F.FWriteError);
+    }
   }
   // Consumes one line end (CR LF, LF or CR) if one is next.
   static void SkipLineEnd(TextFile& F) {
@@ -105,6 +110,7 @@ void Reset(TextFile& F) {
   F.OpenHandle(true, false, false);
   F.FMode = fmInput;
   F.FBufPos = F.FBufEnd = 0;
+  F.FWriteError = 0;
 }
 
 void Rewrite(TextFile& F) {
@@ -112,6 +118,7 @@ void Rewrite(TextFile& F) {
   F.OpenHandle(false, true, true);
   F.FMode = fmOutput;
   F.FBufPos = F.FBufEnd = 0;
+  F.FWriteError = 0;
 }
 
 void Append(TextFile& F) {
@@ -121,11 +128,13 @@ void Append(TextFile& F) {
   if (os::Seek(F.FHandle, 0, 2, err) < 0) F.Fail(err);
   F.FMode = fmOutput;
   F.FBufPos = F.FBufEnd = 0;
+  F.FWriteError = 0;
 }
 
 void CloseFile(TextFile& F) {
   F.RequireOpen();
-  if (F.FMode == fmOutput) {
+  const bool output = F.FMode == fmOutput;
+  if (output) {
     try {
       A::FlushOut(F);
     } catch (...) {
@@ -133,7 +142,9 @@ void CloseFile(TextFile& F) {
       throw;
     }
   }
-  F.CloseHandle();
+  const int32_t closeError = F.CloseHandle();
+  if (output && F.FWriteError != 0) A::Fail(F, F.FWriteError);
+  if (output && closeError != 0) A::Fail(F, closeError);
 }
 
 void Flush(TextFile& F) {

@@ -17,8 +17,8 @@ namespace zub {
 class TextFile : public TFileRec {
  public:
   TextFile();
-  // Closes the file; buffered output is written, a failure then goes unreported (call
-  // CloseFile to see it).
+  // Closes the file; buffered output is written, a failure then goes unreported: call
+  // CloseFile wherever a write error matters (every writer of the library does).
   ~TextFile();
 
  private:
@@ -32,8 +32,9 @@ class TextFile : public TFileRec {
 
   static constexpr int32_t kBufSize = 4096;
   std::unique_ptr<uint8_t[]> FBuf;
-  int32_t FBufPos = 0;  // input: next byte; output: bytes waiting
-  int32_t FBufEnd = 0;  // input: bytes in the buffer
+  int32_t FBufPos = 0;      // input: next byte; output: bytes waiting
+  int32_t FBufEnd = 0;      // input: bytes in the buffer
+  int32_t FWriteError = 0;  // the first failed write since the file was opened, or 0
 };
 
 void AssignFile(TextFile& F, const UnicodeString& FileName);
@@ -43,6 +44,8 @@ void Reset(TextFile& F);
 void Rewrite(TextFile& F);
 // Opens an existing file for writing at its end.
 void Append(TextFile& F);
+// Writes what is buffered and closes the file. Raises the I/O error when that fails, and
+// also when a write since the file was opened failed, though that was raised already.
 void CloseFile(TextFile& F);
 // Hands buffered output to the system.
 void Flush(TextFile& F);

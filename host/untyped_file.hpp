@@ -4,6 +4,11 @@
 // 1 write-only, 2 read/write); `Rewrite` creates the file for reading and writing. Sizes and
 // positions count records of the size given when the file was opened (1 byte for the
 // library's own use). Failures raise EInOutError with a code and the file name.
+//
+// Reading goes to the system until it reports the end, so pipes, FIFOs, devices and /proc
+// files read whole. `Eof` looks ahead where the size cannot tell (a pipe, a file that
+// reports size 0). `FileSize`, `FilePos` and `Seek` raise 132 on a file that cannot seek;
+// a record index whose byte offset passes 2^63 - 1 raises 131.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +31,8 @@ class UntypedFile : public TFileRec {
   int32_t FRecSize = 128;
   bool FCanRead = false;
   bool FCanWrite = false;
+  bool FSeekable = true;
+  int FPending = -1;  // a byte Eof read ahead on a file that cannot seek, or -1
 };
 
 void AssignFile(UntypedFile& F, const UnicodeString& FileName);

@@ -7,7 +7,7 @@
 namespace zub {
 
 bool TMixedFStream::Eos() {
-  return Position() >= Size();
+  return AtEnd();
 }
 
 void TMixedFStream::Write(std::u16string_view AString) {
@@ -27,7 +27,7 @@ void TMixedFStream::WriteInteger(int32_t aNum) {
   WriteLongintToStream(*this, aNum);
 }
 void TMixedFStream::WriteByte(uint8_t aNum) {
-  WriteBuffer(&aNum, 1);
+  TStream::WriteByte(aNum);
 }
 
 UnicodeString TMixedFStream::ReadLn(int32_t EOLMode) {

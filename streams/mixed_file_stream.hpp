@@ -18,7 +18,7 @@ class TMixedFStream : public TFileStream {
   using TFileStream::ReadByte;
   using TFileStream::Write;
 
-  // Position >= Size.
+  // No byte left to read: Position >= Size on a file, the end of the data on a pipe.
   bool Eos();
 
   // The characters as bytes (low 8 bits), as WriteStringStream writes them.

@@ -26,6 +26,16 @@ constexpr int kNext[9][6] = {
 
 constexpr int64_t kExponentCap = 4200;
 
+// Significant mantissa digits kept. Every midpoint between two neighbouring 80-bit values
+// has fewer significant digits than this (the smallest subnormal midpoints have about
+// 11520), so cutting the digits here and standing one non-zero digit for the rest rounds
+// exactly as the whole text would. More integer digits than this overflow whatever the
+// capped exponent is, and so do they when cut.
+constexpr int32_t kKeptDigits = 12000;
+// Zeros between the separator and the first significant digit kept. Beyond them the number
+// is below the smallest subnormal even with the largest exponent, and reads as 0.
+constexpr int32_t kKeptLeadingZeros = 20000;
+
 }  // namespace
 
 int TFPNumScanner::Classify(int c) const {
@@ -50,6 +60,28 @@ bool TFPNumScanner::Feed(int c) {
   if (next < 1 || next > 8) return false;
 
   bool append = true;
+  if (next == 3 || next == 5) {
+    // Mantissa digits: a bounded number of them reaches the text, the rest only counts.
+    if (c == '0' && FSignificant == 0) {
+      if (next == 3) {
+        append = !FIntZero;  // one leading zero stands for all of them
+        FIntZero = true;
+      } else {
+        append = FLeadingZeros < kKeptLeadingZeros;
+        ++FLeadingZeros;
+      }
+    } else if (next == 5 && FSignificant == 0 && FLeadingZeros > kKeptLeadingZeros) {
+      append = false;  // far below the range: the value is 0 whatever follows
+    } else if (FSignificant >= kKeptDigits) {
+      append = false;
+      if (next == 5 && c != '0') FSticky = true;
+    } else {
+      ++FSignificant;
+    }
+  } else if (next == 6 && FSticky) {
+    FText.push_back('1');  // stands for the non-zero digits that were cut
+    FSticky = false;
+  }
   if (next == 8) {
     // Entering the exponent digits restarts them; staying appends. The value saturates
     // above the cap: once beyond it, every further digit is consumed but not appended.
@@ -68,6 +100,7 @@ bool TFPNumScanner::Feed(int c) {
 double TFPNumScanner::Result() const {
   if (FState != 9) return 0;
   std::string text = FText;
+  if (FSticky) text.push_back('1');
   if (!text.empty() && text.back() == '.') text += '0';
   // The platform's conversion of the text, its error code ignored: whatever prefix reads.
   long double v = 0;
@@ -92,8 +125,8 @@ double TFPNumScanner::Result() const {
 }
 
 int32_t ScanStreamDecimal(TStream& InStream) {
-  uint8_t b = 0;
-  auto next = [&]() { return InStream.Read(&b, 1) == 1; };
+  int b = 0;
+  auto next = [&]() { return (b = InStream.ReadByte()) >= 0; };
   bool ok = next();
   while (ok && (b == 32 || b == 10 || b == 13)) ok = next();
   bool negative = false;
@@ -112,8 +145,8 @@ int32_t ScanStreamDecimal(TStream& InStream) {
 
 double ScanStreamFPNum(TStream& InStream, bool AllowExp, int32_t DecPChar) {
   TFPNumScanner scanner(AllowExp, DecPChar);
-  uint8_t b = 0;
-  while (scanner.Feed(InStream.Read(&b, 1) == 1 ? b : TFPNumScanner::EndOfInput)) {
+  // ReadByte's -1 at the end is the scanner's EndOfInput.
+  while (scanner.Feed(InStream.ReadByte())) {
   }
   return scanner.Result();
 }

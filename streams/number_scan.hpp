@@ -36,6 +36,11 @@ class TFPNumScanner {
   int FState = 1;
   std::string FText;
   int64_t FExpDigits = 0;  // value of the exponent digits read so far (saturating)
+  // The mantissa in FText is kept short: see Feed.
+  int32_t FSignificant = 0;   // significant digits in FText
+  int32_t FLeadingZeros = 0;  // fraction zeros before the first significant digit
+  bool FIntZero = false;      // a leading integer zero is in FText
+  bool FSticky = false;       // non-zero fraction digits were cut
 };
 
 // Skips spaces, LF and CR (at least one byte is read), takes a sign, then decimal digits;

@@ -12,39 +12,17 @@ using namespace tagscan;
 
 namespace {
 
-// Characters from a stream, one per byte; -1 at the end. Bytes are fetched a block at a
-// time and what was fetched but not used is given back when the source goes, so the stream
-// ends up just after the last character consumed, as if it had been read byte by byte.
+// Characters from a stream, one per byte; -1 at the end. The stream's own buffer makes
+// byte-wise reading cheap, and the stream ends up just after the last character consumed.
 class StreamSource {
  public:
   explicit StreamSource(TStream& s) : FStream(s) {}
-  StreamSource(const StreamSource&) = delete;
-  StreamSource& operator=(const StreamSource&) = delete;
-  ~StreamSource() {
-    if (FPos < FLen) {
-      try {
-        FStream.Seek(-static_cast<int64_t>(FLen - FPos), soCurrent);
-      } catch (const Exception&) {
-        // A stream that cannot seek back stays after the block; nothing else is lost.
-      }
-    }
-  }
-  int Next() {
-    if (FPos == FLen) {
-      FLen = std::max(FStream.Read(FBuf, sizeof FBuf), 0);
-      FPos = 0;
-      if (FLen == 0) return -1;
-    }
-    return FBuf[FPos++];
-  }
+  int Next() { return FStream.ReadByte(); }
   // The stream position of the next character.
-  int64_t Position() { return FStream.Position() - (FLen - FPos); }
+  int64_t Position() { return FStream.Position(); }
 
  private:
   TStream& FStream;
-  uint8_t FBuf[4096];
-  int32_t FPos = 0;
-  int32_t FLen = 0;
 };
 
 // Characters of an open text file; the end-of-file test comes before each read.

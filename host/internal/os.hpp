@@ -21,9 +21,14 @@ enum class Lock : uint8_t { None, Shared, Exclusive };
 
 // Opens (create: creates or truncates) a file. Returns kNoHandle and sets err on failure.
 Handle Open(const std::string& path, Access access, bool create, Lock lock, int32_t& err);
-void Close(Handle h);
-// Transfers up to n bytes; returns the count (0 at the end of a file), or -1 with err set.
+// 0, or the error the system reports for the close (a write it could not complete).
+int32_t Close(Handle h);
+// Transfers up to n bytes, going on until n have moved or the end of the file; returns the
+// count (0 at the end of a file), or -1 with err set.
 int64_t Read(Handle h, void* buf, int64_t n, int32_t& err);
+// One read of up to n bytes: what the system has ready (a pipe's bytes as they come), at
+// least one byte unless at the end. Returns the count, or -1 with err set.
+int64_t ReadSome(Handle h, void* buf, int64_t n, int32_t& err);
 int64_t Write(Handle h, const void* buf, int64_t n, int32_t& err);
 // origin: 0 from the start, 1 from the current position, 2 from the end. -1 on failure.
 int64_t Seek(Handle h, int64_t offset, int origin, int32_t& err);

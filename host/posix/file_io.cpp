@@ -41,6 +41,8 @@ int32_t MapErrno(int e) {
       return 87;
     case ENOSPC:
       return 112;
+    case ESPIPE:
+      return 132;
     case ENAMETOOLONG:
       return 206;
     case ENOTEMPTY:
@@ -101,8 +103,24 @@ Handle Open(const std::string& path, Access access, bool create, Lock lock, int3
   return fd;
 }
 
-void Close(Handle h) {
-  if (h != kNoHandle) ::close(static_cast<int>(h));
+int32_t Close(Handle h) {
+  if (h == kNoHandle) return 0;
+  // The descriptor is gone after close even when it reports EINTR; never close twice.
+  return ::close(static_cast<int>(h)) == 0 || errno == EINTR ? 0 : MapErrno(errno);
+}
+
+int64_t ReadSome(Handle h, void* buf, int64_t n, int32_t& err) {
+  for (;;) {
+    const ssize_t r = ::read(static_cast<int>(h), buf, static_cast<size_t>(n));
+    if (r >= 0) {
+      err = 0;
+      return r;
+    }
+    if (errno != EINTR) {
+      err = MapErrno(errno);
+      return -1;
+    }
+  }
 }
 
 int64_t Read(Handle h, void* buf, int64_t n, int32_t& err) {
@@ -195,7 +213,9 @@ UnicodeString SystemErrorText(int32_t code) {
     case 112:
       return u"Disk full";
     case 131:
-      return u"Negative seek";
+      return u"Seek out of range";
+    case 132:
+      return u"Cannot seek on a pipe or device";
     case 145:
       return u"Directory not empty";
     case 206:

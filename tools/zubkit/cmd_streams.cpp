@@ -50,7 +50,7 @@ int RunTags(const Args& args, std::ostream& out) {
   UnicodeString attribs, content, name;
   for (;;) {
     const int32_t ix = zub::ReadNextTagInStream(*in, list, attribs, content, name);
-    if (name.empty() && in->Position() >= in->Size()) break;
+    if (name.empty() && in->AtEnd()) break;
     const std::string shownIx = ix == static_cast<int32_t>(list.size()) - 1 ? "-" : std::to_string(ix);
     if (args.Has("attr")) {
       const UnicodeString value = zub::ScanForXMLAttrib(attribs, attr);
@@ -68,15 +68,12 @@ int RunNumbers(const Args& args, std::ostream& out) {
   if (decPChar == 0) throw UsageError("--sep takes dot, comma or both");
   auto in = OpenInput(args.Positional()[0]);
   const bool allowExp = !args.Has("no-exp");
-  uint8_t b = 0;
-  bool more = true;
-  while (more) {
+  while (!in->AtEnd()) {
     zub::TFPNumScanner scanner(allowExp, decPChar);
-    while (scanner.Feed(in->Read(&b, 1) == 1 ? b : zub::TFPNumScanner::EndOfInput)) {
+    while (scanner.Feed(in->ReadByte())) {
     }
     if (!scanner.Failed())
       out << UnicodeToUtf8(zub::FloatToStr(scanner.Result(), zub::TFormatSettings::Invariant())) << "\n";
-    more = in->Position() < in->Size();
   }
   return 0;
 }
