@@ -44,17 +44,23 @@ UnicodeString TGrep::ErrorText(int32_t error) {
 
 namespace {
 
-// "\#" and two hex digits become the character of that code; "\\#" is left alone.
+// Each "\#" becomes, together with the two characters after it, the character whose code
+// those characters give in hex (reading stops at the first non-hex digit). A "\#" right
+// after a backslash stays as it is, whatever precedes that backslash: "\\\#41" keeps
+// "\#41" for the escape handling of the compiler, which reads it as the literal "\#41".
+// The text is read as it stands after the escapes before: a backslash taken as a hex digit
+// is gone, and one produced by "\#5C" counts as the backslash before a following "\#".
 UnicodeString ExpandHexEscapes(const UnicodeString& s) {
   UnicodeString out;
   size_t i = 0;
   while (i < s.size()) {
-    if (s[i] == u'\\' && i + 1 < s.size() && s[i + 1] == u'\\') {
-      out.append(s, i, 2);  // an escaped backslash: the "#" after it stays literal
+    const bool escape = s[i] == u'\\' && i + 1 < s.size() && s[i + 1] == u'#';
+    if (escape && !out.empty() && out.back() == u'\\') {
+      out.append(s, i, 2);
       i += 2;
       continue;
     }
-    if (s[i] == u'\\' && i + 1 < s.size() && s[i + 1] == u'#') {
+    if (escape) {
       size_t next = 0;
       const uint32_t code = ReadHexDigits(s, i + 2, 2, next);
       out += static_cast<Char>(code);

@@ -1,7 +1,9 @@
 // TGrep: a small regular-expression component. An expression compiles into at most 64
 // tokens: literal strings (groups "(...)" are literal too), "." any character, "^" start,
 // "$" end, sets "[a-z]" / "[^0-9]", and "*", "+", "?" on a single character, a group, a set
-// or ".". Matching reports where the first match starts and ends.
+// or ".". A backslash takes the next character literally; "\#" and two hex digits stand for
+// the character of that code, except right after another backslash ("\\#41" is "\#41").
+// Matching reports where the first match starts and ends.
 //
 // Choices at the edges:
 // - An expression needing more than 64 tokens fails with error 10, a literal or group

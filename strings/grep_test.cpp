@@ -241,6 +241,33 @@ TEST(Grep, CompiledTokens) {
   EXPECT_EQ(g.GetRegExpToken(1).Params[2], u'\\');
 }
 
+// Hex escapes are expanded before the expression is read; a "\#" right after a backslash
+// stays and is then read with the ordinary escapes.
+TEST(Grep, HexEscapes) {
+  struct Case {
+    std::u16string_view expr, tokens;
+  };
+  const Case cases[] = {
+      {uR"(\#41)", u" taNormal: A"},
+      {uR"(x\#7a)", u" taNormal: xz"},
+      {uR"(\\#41)", uR"( taNormal: \#41)"},   // one more backslash: not expanded
+      {uR"(\\\#41)", uR"( taNormal: \#41)"},  // nor when that backslash follows another
+      {uR"(\\\\#41)", uR"( taNormal: \\#41)"},
+      {uR"(\#41\\#41)", uR"( taNormal: A\#41)"},
+      {uR"([\\\#411])", uR"(    taSet: #14\)"},
+      {uR"([\#41-C])", u"    taSet: ABC"},
+      {uR"(\#4g)", u" taNormal: \u0004"},       // "g" ends the digits but goes with them
+      {uR"(a\#2A)", u"  taMult0: (string) a"},  // an expanded "*" is an operator
+      // A backslash produced by an escape counts before the next "\#".
+      {uR"(\#5C\#41)", uR"( taNormal: \#41)"},
+  };
+  for (const auto& c : cases) {
+    TGrep g(nullptr);
+    g.SetRegExp(UnicodeString(c.expr));
+    EXPECT_EQ(g.RegExpListing(), UnicodeString(c.tokens) + u"\r\nno errors\r\n") << UnicodeToUtf8(c.expr);
+  }
+}
+
 TEST(Grep, MatchingRulesAndBoundaries) {
   struct Case {
     UnicodeString expr, text;
@@ -275,6 +302,7 @@ TEST(Grep, MatchingRulesAndBoundaries) {
       {u"\u0100", u"x\u0100", false, 1, {true, 2, 2}},
       {u"", u"abc", false, 1, {false, 0, 0}},
       {u"^", u"", false, 1, {true, 1, 0}},  // an anchor alone: an empty match
+      {uR"(\\\#41)", uR"(A\#41)", false, 1, {true, 2, 5}},
   };
   for (const auto& c : cases) {
     const Found f = Search(c.expr, c.text, c.ignoreCase, c.start);
