@@ -13,8 +13,8 @@
 //   to the end of the text, so "[ab]*$" and ".*$" match "ab"; a repeated or optional last
 //   token counts the text's last character ("ab?" on "ab" ends at 2); matches are tried
 //   from SearchStartPos up to the position after the last character.
-// - "^" as the last token ends the match before position 1 (MatchEndPos 0): the anchor
-//   consumes nothing, so the end never lies beyond the text.
+// - "^" as the last token ends the match at 1, or at 0 on an empty text, so that the end
+//   never lies beyond the text.
 // - "*" alone matches from position 1 to the end whenever SearchStartPos lies within the
 //   text (or the text is empty); an empty expression matches nothing.
 // - Characters above 255 in the text are never members of a set (negated ones included);

@@ -63,7 +63,7 @@ class Matcher {
       case taEol:
         return len;
       case taBol:
-        return 0;  // the anchor consumes nothing: an empty match at 1
+        return len == 0 ? 0 : 1;  // 1 would lie beyond an empty text
       case taMult0:
       case taMult1: {
         int32_t q = p;

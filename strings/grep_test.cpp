@@ -132,7 +132,7 @@ class Reference {
           endPos = len;
           break;
         case taBol:
-          endPos = 0;
+          endPos = len == 0 ? 0 : 1;
           break;
         case taMult0:
         case taMult1:
@@ -301,7 +301,10 @@ TEST(Grep, MatchingRulesAndBoundaries) {
       {u"[^a]", u"\u0100", false, 1, {false, 0, 0}},  // above 255: never a set member
       {u"\u0100", u"x\u0100", false, 1, {true, 2, 2}},
       {u"", u"abc", false, 1, {false, 0, 0}},
-      {u"^", u"", false, 1, {true, 1, 0}},  // an anchor alone: an empty match
+      {u"^", u"", false, 1, {true, 1, 0}},   // an anchor alone: an empty match
+      {u"^", u"a", false, 1, {true, 1, 1}},  // ends at 1 on any other text
+      {u"^", u"abc", false, 1, {true, 1, 1}},
+      {u"^", u"abc", false, 2, {false, 0, 0}},
       {uR"(\\\#41)", uR"(A\#41)", false, 1, {true, 2, 5}},
   };
   for (const auto& c : cases) {
