@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "host/case_map.hpp"
 #include "host/convert.hpp"
@@ -24,7 +26,7 @@ bool IsUnsigned(TVarType t) {
   return t == varByte || t == varWord || t == varLongWord || t == varUInt64;
 }
 bool IsFloat(TVarType t) {
-  return t == varSingle || t == varDouble || t == varCurrency || t == varDate;
+  return t == varSingle || t == varDouble || t == varDate;
 }
 bool IsText(TVarType t) {
   return t == varString || t == varUString || t == varOleStr;
@@ -33,6 +35,53 @@ bool IsText(TVarType t) {
 [[noreturn]] void Overflow(TVarType to) {
   throw EVariantOverflowError(u"Overflow while converting variant of type into type (" + VarTypeAsText(to) +
                               u")");
+}
+
+constexpr int64_t kCurrencyScale = 10000;
+
+int64_t CurrencyUnitsOf(double v) {
+  const long double scaled = static_cast<long double>(v) * kCurrencyScale;
+  if (!(scaled >= -9223372036854775808.0L && scaled < 9223372036854775808.0L)) Overflow(varCurrency);
+  try {
+    return Round(scaled);
+  } catch (const EInvalidOp&) {  // a half just below 2^63 rounds up to it
+    Overflow(varCurrency);
+  }
+}
+
+int64_t ScaleToCurrency(int64_t v) {
+  if (v > INT64_MAX / kCurrencyScale || v < INT64_MIN / kCurrencyScale) Overflow(varCurrency);
+  return v * kCurrencyScale;
+}
+
+// Whole units, halves to even, as rounding a float would give.
+int64_t RoundCurrency(int64_t units) {
+  int64_t whole = units / kCurrencyScale;
+  const int64_t rest = units % kCurrencyScale;  // carries the sign of units
+  const int64_t half = kCurrencyScale / 2;
+  if (rest > half || (rest == half && whole % 2 != 0)) ++whole;
+  if (rest < -half || (rest == -half && whole % 2 != 0)) --whole;
+  return whole;
+}
+
+double CurrencyToDouble(int64_t units) {
+  // Below 2^53 both operands are exact, so the quotient is correctly rounded.
+  if (units > -(int64_t{1} << 53) && units < (int64_t{1} << 53))
+    return static_cast<double>(units) / kCurrencyScale;
+  return static_cast<double>(static_cast<long double>(units) / kCurrencyScale);
+}
+
+UnicodeString CurrencyToStr(int64_t units) {
+  const uint64_t magnitude = units < 0 ? 0 - static_cast<uint64_t>(units) : static_cast<uint64_t>(units);
+  std::string text = (units < 0 ? "-" : "") + std::to_string(magnitude / kCurrencyScale);
+  UnicodeString out = Utf8ToUnicode(text);
+  if (const uint64_t frac = magnitude % kCurrencyScale; frac != 0) {
+    std::string digits = std::to_string(frac + kCurrencyScale).substr(1);  // four digits, leading zeros kept
+    digits.erase(digits.find_last_not_of('0') + 1);
+    out += FormatSettings.DecimalSeparator;
+    out += Utf8ToUnicode(digits);
+  }
+  return out;
 }
 
 }  // namespace
@@ -124,8 +173,18 @@ Variant Variant::FromDate(TDateTime v) {
 }
 
 Variant Variant::FromCurrency(double v) {
-  Variant r(static_cast<double>(Round(static_cast<long double>(v) * 10000)) / 10000.0);
+  return FromCurrencyUnits(CurrencyUnitsOf(v));
+}
+
+Variant Variant::FromCurrencyUnits(int64_t Units) {
+  Variant r(Units);
   r.FType = varCurrency;
+  return r;
+}
+
+Variant Variant::FromOleStr(const UnicodeString& v) {
+  Variant r(v);
+  r.FType = varOleStr;
   return r;
 }
 
@@ -185,6 +244,7 @@ int64_t Variant::AsInt64() const {
     if (FUInt > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) Overflow(varInt64);
     return static_cast<int64_t>(FUInt);
   }
+  if (FType == varCurrency) return RoundCurrency(FInt);
   if (IsFloat(FType)) {
     if (!(FDouble >= -9.2233720368547758e18 && FDouble < 9.2233720368547758e18)) Overflow(varInt64);
     return Round(FDouble);
@@ -221,6 +281,7 @@ double Variant::AsDouble() const {
   if (FType == varEmpty) return 0;
   if (IsSigned(FType)) return static_cast<double>(FInt);
   if (IsUnsigned(FType)) return static_cast<double>(FUInt);
+  if (FType == varCurrency) return CurrencyToDouble(FInt);
   if (IsFloat(FType)) return FDouble;
   if (FType == varBoolean) return FBool ? -1 : 0;
   if (IsText(FType)) {
@@ -232,11 +293,34 @@ double Variant::AsDouble() const {
   CastError(varDouble);
 }
 
+int64_t Variant::AsCurrencyUnits() const {
+  if (FType == varCurrency) return FInt;
+  if (FType == varEmpty) return 0;
+  if (IsSigned(FType)) return ScaleToCurrency(FInt);
+  if (IsUnsigned(FType)) {
+    if (FUInt > static_cast<uint64_t>(INT64_MAX)) Overflow(varCurrency);
+    return ScaleToCurrency(static_cast<int64_t>(FUInt));
+  }
+  if (FType == varBoolean) return FBool ? -kCurrencyScale : 0;
+  if (IsFloat(FType)) return CurrencyUnitsOf(FDouble);
+  if (IsText(FType)) {
+    double d = 0;
+    try {
+      d = AsDouble();
+    } catch (const EVariantTypeCastError&) {
+      CastError(varCurrency);
+    }
+    return CurrencyUnitsOf(d);
+  }
+  CastError(varCurrency);
+}
+
 bool Variant::AsBoolean() const {
   if (FType == varEmpty) return false;
   if (FType == varBoolean) return FBool;
   if (IsSigned(FType)) return FInt != 0;
   if (IsUnsigned(FType)) return FUInt != 0;
+  if (FType == varCurrency) return FInt != 0;
   if (IsFloat(FType)) return FDouble != 0;
   if (IsText(FType)) {
     const UnicodeString s = AsString();
@@ -264,8 +348,9 @@ UnicodeString Variant::AsString() const {
     case varSingle:
       return FloatToStrGeneral(FDouble, 7, FormatSettings);
     case varDouble:
-    case varCurrency:
       return FloatToStr(FDouble);
+    case varCurrency:
+      return CurrencyToStr(FInt);
     default:
       break;
   }
@@ -277,7 +362,7 @@ UnicodeString Variant::AsString() const {
 Variant VarArrayCreate(int32_t Lo, int32_t Hi, TVarType VarType) {
   const TVarType elem = VarType & varTypeMask;
   const bool allowed = elem == varVariant || IsSigned(elem) || IsUnsigned(elem) || IsFloat(elem) ||
-                       elem == varBoolean || IsText(elem);
+                       elem == varCurrency || elem == varBoolean || IsText(elem);
   if (!allowed || Hi < Lo - 1 || int64_t{Hi} - Lo + 1 > (int64_t{1} << 28))
     throw EVariantError(u"Error creating variant or safe array");
   Variant v;
@@ -331,14 +416,15 @@ Variant VarAsType(const Variant& V, TVarType T) {
     case varDouble:
       return Variant(V.AsDouble());
     case varCurrency:
-      return Variant::FromCurrency(V.AsDouble());
+      return Variant::FromCurrencyUnits(V.AsCurrencyUnits());
     case varDate:
       return Variant::FromDate(V.AsDouble());
     case varBoolean:
       return Variant(V.AsBoolean());
     case varUString:
-    case varOleStr:
       return Variant(V.AsString());
+    case varOleStr:
+      return Variant::FromOleStr(V.AsString());
     case varString:
       return Variant(V.AsAnsiString());
     case varVariant:
@@ -362,11 +448,19 @@ TVariantRelationship VarCompareValue(const Variant& A, const Variant& B) {
     const int32_t c = CompareStr(A.AsString(), B.AsString());
     return c == 0 ? vrEqual : c < 0 ? vrLessThan : vrGreaterThan;
   }
-  // Integers compare exactly; anything with a float part compares as long double.
+  // Integers and currency compare exactly; anything with a float part compares as long double.
   try {
-    if ((IsSigned(a) || a == varBoolean || a == varEmpty) &&
-        (IsSigned(b) || b == varBoolean || b == varEmpty)) {
-      const int64_t x = A.AsInt64(), y = B.AsInt64();
+    const auto exact = [](TVarType t) {
+      return IsSigned(t) || t == varBoolean || t == varEmpty || t == varCurrency;
+    };
+    if (exact(a) && exact(b)) {
+      // The whole part toward zero, then the ten-thousandths: no product that could overflow.
+      const auto split = [](const Variant& v) -> std::pair<int64_t, int64_t> {
+        if (v.VType() != varCurrency) return {v.AsInt64(), 0};
+        const int64_t units = v.AsCurrencyUnits();
+        return {units / kCurrencyScale, units % kCurrencyScale};
+      };
+      const auto x = split(A), y = split(B);
       return x == y ? vrEqual : x < y ? vrLessThan : vrGreaterThan;
     }
     const auto num = [](const Variant& v) -> long double {

@@ -1,6 +1,7 @@
 // Variant: a tagged value with the platform's type codes. Holds nothing (Empty), Null, an
-// integer, a float, a currency, a date, a Boolean, a string or a one-dimensional array with
-// bounds whose elements are themselves Variants (so arrays of arrays nest).
+// integer, a float, a currency, a date, a Boolean, a string (8-bit, Unicode or OLE) or a
+// one-dimensional array with bounds whose elements are themselves Variants (so arrays of
+// arrays nest).
 //
 // Copies are deep. Conversions follow the classic rules: Empty converts to 0, "" and
 // false; Null and arrays do not convert (EVariantTypeCastError); values that do not fit
@@ -69,8 +70,14 @@ class Variant {
   // An 8-bit string (type varString), Windows-1252 bytes.
   explicit Variant(const AnsiString& v);
   static Variant FromDate(TDateTime v);
-  // Currency keeps four decimals.
+  // Currency is fixed-point with four decimals, held as the value times 10000 (its units).
+  // FromCurrency rounds v to the nearest 1/10000, halves to even, and raises
+  // EVariantOverflowError when the units do not fit in 64 bits (or v is NaN).
   static Variant FromCurrency(double v);
+  // The currency Units / 10000, exactly.
+  static Variant FromCurrencyUnits(int64_t Units);
+  // An OLE string (varOleStr): UTF-16 text that converts and compares as a Unicode string.
+  static Variant FromOleStr(const UnicodeString& v);
 
   Variant(const Variant& other);
   Variant(Variant&& other) noexcept;
@@ -98,7 +105,11 @@ class Variant {
   uint64_t AsUInt64() const;
   double AsDouble() const;
   bool AsBoolean() const;
-  // Numbers in the locale-dependent general form; dates as DateTimeToStr; True/False.
+  // The value as currency units (times 10000): exact for integers and currency, rounded to
+  // the nearest unit otherwise; raises EVariantOverflowError when it does not fit.
+  int64_t AsCurrencyUnits() const;
+  // Numbers in the locale-dependent general form; currency with up to four decimals and no
+  // trailing zeros ("1.5"); dates as DateTimeToStr; True/False.
   UnicodeString AsString() const;
   AnsiString AsAnsiString() const { return UnicodeToAnsi(AsString()); }
 
@@ -110,7 +121,7 @@ class Variant {
 
   TVarType FType = varEmpty;
   union {
-    int64_t FInt;
+    int64_t FInt;  // signed integers, and currency units
     uint64_t FUInt;
     double FDouble;
     bool FBool;
