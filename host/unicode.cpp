@@ -7,6 +7,8 @@ namespace zub {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+// A byte b that is not valid UTF-8 in a system name stands for itself as U+DC00 + b.
+constexpr Char kEscapeBase = 0xDC00;
 
 // Windows-1252 bytes 0x80..0x9F; the holes keep their own code (C1 control).
 constexpr std::array<Char, 32> kHigh1252 = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -42,9 +44,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-}  // namespace
-
-UnicodeString Utf8ToUnicode(std::string_view s) {
+// Decodes well-formed UTF-8 and hands every byte that does not begin a well-formed
+// sequence to invalidByte, then resumes at the next byte, so each offending byte is
+// reported once (bad lead or continuation bytes, overlong forms, encoded surrogates,
+// values above U+10FFFF, a sequence cut off by the end).
+template <typename OnInvalidByte>
+UnicodeString DecodeUtf8(std::string_view s, OnInvalidByte invalidByte) {
   UnicodeString out;
   out.reserve(s.size());
   size_t i = 0;
@@ -65,27 +70,18 @@ UnicodeString Utf8ToUnicode(std::string_view s) {
     } else if ((b & 0xF8) == 0xF0) {
       extra = 3, cp = b & 0x07, min = 0x10000;
     } else {
-      AppendUtf16(out, kReplacement);
+      invalidByte(out, b);
       ++i;
       continue;
     }
-    if (i + extra >= s.size()) {
-      // Truncated sequence at the end of the input.
-      AppendUtf16(out, kReplacement);
-      ++i;
-      continue;
-    }
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
+    bool ok = i + extra < s.size();
+    for (int k = 1; ok && k <= extra; ++k) {
       const auto c = static_cast<uint8_t>(s[i + k]);
-      if ((c & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
+      ok = (c & 0xC0) == 0x80;
       cp = (cp << 6) | (c & 0x3F);
     }
     if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-      AppendUtf16(out, kReplacement);
+      invalidByte(out, b);
       ++i;
       continue;
     }
@@ -95,20 +91,52 @@ UnicodeString Utf8ToUnicode(std::string_view s) {
   return out;
 }
 
-std::string UnicodeToUtf8(std::u16string_view s) {
+// Encodes UTF-16 as UTF-8; a surrogate that is not part of a pair goes to loneSurrogate.
+template <typename OnLoneSurrogate>
+std::string EncodeUtf8(std::u16string_view s, OnLoneSurrogate loneSurrogate) {
   std::string out;
   out.reserve(s.size());
   for (size_t i = 0; i < s.size(); ++i) {
-    char32_t cp = s[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+    const char32_t c = s[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00));
       ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = kReplacement;
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      loneSurrogate(out, static_cast<Char>(c));
+    } else {
+      AppendUtf8(out, c);
     }
-    AppendUtf8(out, cp);
   }
   return out;
+}
+
+}  // namespace
+
+UnicodeString Utf8ToUnicode(std::string_view utf8) {
+  return DecodeUtf8(utf8, [](UnicodeString& out, uint8_t) { AppendUtf16(out, kReplacement); });
+}
+
+std::string UnicodeToUtf8(std::u16string_view text) {
+  return EncodeUtf8(text, [](std::string& out, Char) { AppendUtf8(out, kReplacement); });
+}
+
+UnicodeString SystemNameToUnicode(std::string_view name) {
+  // Only bytes 0x80..0xFF can be invalid, so the escapes stay within U+DC80..U+DCFF.
+  return DecodeUtf8(name,
+                    [](UnicodeString& out, uint8_t b) { out.push_back(static_cast<Char>(kEscapeBase + b)); });
+}
+
+std::string UnicodeToSystemName(std::u16string_view name) {
+  return EncodeUtf8(name, [](std::string& out, Char c) {
+    if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+      out.push_back(static_cast<char>(c - kEscapeBase));
+    } else {
+      // Never the escaped byte itself: U+DC00..U+DC7F would turn into ASCII such as "/"
+      // or NUL. The three-byte form keeps distinct names distinct, and reading it back
+      // gives three escapes that name the same entry.
+      AppendUtf8(out, c);
+    }
+  });
 }
 
 Char AnsiCharToUnicode(uint8_t b) {

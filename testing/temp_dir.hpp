@@ -29,8 +29,9 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return FPath; }
-  // A name inside the folder, as the library's string type.
-  UnicodeString Name(const std::string& Leaf) const { return Utf8ToUnicode((FPath / Leaf).string()); }
+  // A name inside the folder, as the library's string type; Leaf is in the system's bytes
+  // and may hold any of them.
+  UnicodeString Name(const std::string& Leaf) const { return SystemNameToUnicode((FPath / Leaf).string()); }
   std::string Native(const std::string& Leaf) const { return (FPath / Leaf).string(); }
 
   void WriteBytes(const std::string& Leaf, const std::string& Bytes) const {

@@ -130,7 +130,7 @@ int RunScale(const Args& args, std::ostream& out) {
     scale.LogTransform(gamma);
   }
   if (args.Has("out")) {
-    if (!scale.StoreOnFile(1, scale.Size(), zub::U(args.Get("out"))))
+    if (!scale.StoreOnFile(1, scale.Size(), zub::SystemNameToUnicode(args.Get("out"))))
       throw std::runtime_error("cannot create '" + args.Get("out") + "'");
     return 0;
   }

@@ -7,7 +7,7 @@ namespace zubkit {
 
 std::unique_ptr<zub::TStream> OpenInput(const std::string& path) {
   if (path != "-")
-    return std::make_unique<zub::TFileStream>(zub::Utf8ToUnicode(path),
+    return std::make_unique<zub::TFileStream>(zub::SystemNameToUnicode(path),
                                               zub::fmOpenRead | zub::fmShareDenyWrite);
   auto m = std::make_unique<zub::TMemoryStream>();
   char buf[65536];
