@@ -32,6 +32,26 @@ bool IsSep(Char c) {
   return c == u'\\' || c == u'/';
 }
 
+// The Windows reading of a path: "\" separates, and a leading mapped drive becomes its root.
+UnicodeString WindowsToNative(std::u16string_view Path) {
+  UnicodeString p(Path);
+  std::replace(p.begin(), p.end(), u'\\', u'/');
+  if (p.size() >= 2 && p[1] == u':' && DriveIndex(p[0]) >= 0) {
+    const UnicodeString& root = DriveTable()[static_cast<size_t>(DriveIndex(p[0]))];
+    if (!root.empty()) {
+      UnicodeString rest = p.substr(2);
+      while (!rest.empty() && rest[0] == u'/') rest.erase(0, 1);
+      UnicodeString mapped = root;
+      if (!rest.empty()) {
+        if (mapped.back() != u'/') mapped += u'/';
+        mapped += rest;
+      }
+      p = mapped;
+    }
+  }
+  return p;
+}
+
 // "*" and "?" against a name, ASCII letters regardless of case; iterative with one
 // backtrack point, so it is linear for a single "*" and never exponential.
 bool WildMatch(std::u16string_view mask, std::u16string_view name) {
@@ -107,28 +127,26 @@ UnicodeString GetDriveMapping(Char Letter) {
 }
 
 std::string HostPath(std::u16string_view Path) {
-  UnicodeString p(Path);
-  std::replace(p.begin(), p.end(), u'\\', u'/');
-  if (p.size() >= 2 && p[1] == u':' && DriveIndex(p[0]) >= 0) {
-    const UnicodeString& root = DriveTable()[static_cast<size_t>(DriveIndex(p[0]))];
-    if (!root.empty()) {
-      UnicodeString rest = p.substr(2);
-      while (!rest.empty() && rest[0] == u'/') rest.erase(0, 1);
-      UnicodeString mapped = root;
-      if (!rest.empty()) {
-        if (mapped.back() != u'/') mapped += u'/';
-        mapped += rest;
-      }
-      p = mapped;
-    }
-  }
-  return UnicodeToUtf8(p);
+  const std::string asWritten = UnicodeToSystemName(Path);
+  const std::string mapped = UnicodeToSystemName(WindowsToNative(Path));
+  // An entry named exactly as written ("a\b", "C:x") wins over the Windows reading; the
+  // extra look-up is only made when the two readings differ.
+  if (mapped == asWritten || os::Stat(asWritten).exists) return asWritten;
+  return mapped;
 }
 
 int32_t FindFirst(const UnicodeString& Path, int32_t Attr, TSearchRec& F) {
   FindClose(F);
+  // A path that names an entry as written is split at its last "/" alone, so that an entry
+  // whose name holds "\" or ":" is found by that name.
+  const bool windowsSyntax = Path.find(u'\\') != UnicodeString::npos || (Path.size() >= 2 && Path[1] == u':');
+  const bool asWritten = windowsSyntax && os::Stat(UnicodeToSystemName(Path)).exists;
+  auto endsDirPart = [&](size_t cut) {
+    if (asWritten) return Path[cut - 1] == u'/';
+    return IsSep(Path[cut - 1]) || (cut == 2 && Path[1] == u':');
+  };
   size_t cut = Path.size();
-  while (cut > 0 && !IsSep(Path[cut - 1]) && !(cut == 2 && Path[1] == u':')) --cut;
+  while (cut > 0 && !endsDirPart(cut)) --cut;
   const UnicodeString dir = Path.substr(0, cut);
   const UnicodeString mask = Path.substr(cut);
   const std::string hostDir = HostPath(dir.empty() ? UnicodeString(u".") : dir);
@@ -141,13 +159,13 @@ int32_t FindFirst(const UnicodeString& Path, int32_t Attr, TSearchRec& F) {
   auto state = std::make_shared<FindState>();
   if (Attr & faDirectory) {
     for (const char* dot : {".", ".."}) {
-      const UnicodeString n = Utf8ToUnicode(dot);
+      const UnicodeString n = SystemNameToUnicode(dot);
       if (MaskMatches(mask, n)) state->entries.push_back({n, os::Stat(hostDir + "/" + dot)});
     }
   }
   std::sort(names.begin(), names.end());
   for (const std::string& n : names) {
-    const UnicodeString name = Utf8ToUnicode(n);
+    const UnicodeString name = SystemNameToUnicode(n);
     if (!MaskMatches(mask, name)) continue;
     const os::EntryInfo info = os::Stat(hostDir + "/" + n);
     if (!info.exists || (AttrOf(info, name) & F.ExcludeAttr) != 0) continue;
@@ -180,12 +198,12 @@ bool DirectoryExists(const UnicodeString& Directory) {
 }
 
 int32_t FileGetAttr(const UnicodeString& FileName) {
-  UnicodeString name = FileName;
-  while (name.size() > 1 && IsSep(name.back())) name.pop_back();
-  const os::EntryInfo info = os::Stat(HostPath(name));
+  std::string path = HostPath(FileName);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  const os::EntryInfo info = os::Stat(path);
   if (!info.exists) return -1;
-  const size_t slash = name.find_last_of(u"\\/");
-  return AttrOf(info, slash == UnicodeString::npos ? name : name.substr(slash + 1));
+  // The name is taken from the native path, where only "/" separates.
+  return AttrOf(info, SystemNameToUnicode(std::string_view(path).substr(path.find_last_of('/') + 1)));
 }
 
 int32_t FileSetAttr(const UnicodeString& FileName, int32_t Attr) {

@@ -1,11 +1,19 @@
 // File-system services: find-first/find-next over a mask, existence tests, attributes and
 // dates, directories, renaming and erasing.
 //
-// Paths are Windows-style or native: "\" and "/" both separate, and a leading drive "X:"
-// is mapped through the drive table before the system sees the path ("C:" is "/" unless
-// mapped otherwise). Functions that return an int32 error code give 0 on success and a
-// code in the Windows numbering (2 file not found, 3 path not found, 5 access denied, ...)
-// otherwise.
+// Paths are Windows-style or native. Before the system sees a path (HostPath):
+//  - it is converted to the system's bytes losslessly (UnicodeToSystemName), so every name
+//    the system hands out, FindFirst's names included, reaches the same entry again, even
+//    when it holds "\" or bytes that are not UTF-8;
+//  - a path that names an existing entry exactly as written is used as written, so a POSIX
+//    file called "a\b" or "C:x" can be opened, tested, renamed and erased;
+//  - otherwise it is read the Windows way: "\" and "/" both separate, and a leading drive
+//    "X:" is mapped through the drive table ("C:" is "/" unless mapped otherwise).
+// A name that does not exist yet is always created through the Windows reading: "a\b"
+// creates "b" in the folder "a".
+//
+// Functions that return an int32 error code give 0 on success and a code in the Windows
+// numbering (2 file not found, 3 path not found, 5 access denied, ...) otherwise.
 #pragma once
 
 #include <cstdint>
@@ -35,8 +43,10 @@ inline constexpr int32_t faAnyFile = 0x01FF;
 // An empty Root removes the mapping. "C:" maps to "/" until changed.
 void SetDriveMapping(Char Letter, const UnicodeString& Root);
 UnicodeString GetDriveMapping(Char Letter);
-// The native (UTF-8) form of Path: separators turned into "/", the drive mapped. A drive
-// without a mapping is kept as the first component ("Q:/x"), which then does not exist.
+// The native form of Path (the system's bytes): Path itself when an entry of that exact
+// name exists, else its Windows reading with separators turned into "/" and the drive
+// mapped. A drive without a mapping is kept as the first component ("Q:/x"), which then
+// does not exist. Only a path whose Windows reading differs costs a look-up.
 std::string HostPath(std::u16string_view Path);
 
 struct TSearchRec {
@@ -53,8 +63,11 @@ struct TSearchRec {
 // any run, "?" any one character; "*.*" matches every name; letters match regardless of
 // case, as on Windows). Entries with faHidden, faSysFile, faVolumeID or faDirectory are
 // returned only when Attr asks for those bits. When directories are asked for, "." and
-// ".." come first, then the rest in ascending order of name. Returns 0 and fills F, or
-// 2 (nothing matches), 3 (no such directory) or another error code.
+// ".." come first, then the rest in ascending order of name (of the native bytes). Names
+// are converted with SystemNameToUnicode, so each one, appended to the directory part,
+// names its entry again. A Path that names an existing entry as written is split at its
+// last "/" only. Returns 0 and fills F, or 2 (nothing matches), 3 (no such directory) or
+// another error code.
 int32_t FindFirst(const UnicodeString& Path, int32_t Attr, TSearchRec& F);
 // 0 and the next entry, or 18 (no more files).
 int32_t FindNext(TSearchRec& F);

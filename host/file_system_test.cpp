@@ -2,14 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
 #include <vector>
 
+#include "host/file_stream.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
 namespace {
 
 using zub::testing::TempDir;
+
+std::string ReadAll(const UnicodeString& name) {
+  TFileStream f(name, fmOpenRead);
+  std::string bytes(static_cast<size_t>(f.Size()), '\0');
+  f.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+  return bytes;
+}
 
 std::vector<UnicodeString> Find(const UnicodeString& mask, int32_t attr) {
   std::vector<UnicodeString> names;
@@ -110,6 +120,67 @@ TEST(FileSystem, DriveTableMapsWindowsPaths) {
   SetDriveMapping(u'Q', u"");
   EXPECT_FALSE(FileExists(u"Q:\\d.txt"));
   EXPECT_THROW(SetDriveMapping(u'1', u"/"), EInvalidArgument);
+}
+
+TEST(FileSystem, EveryNameFindFirstGivesReachesItsEntry) {
+  struct Case {
+    std::string leaf;  // the system's bytes
+    UnicodeString name;
+  };
+  const Case cases[] = {
+      {"a\\b", u"a\\b"},                    // a POSIX name holding "\"
+      {"bad\xFF\xC3", u"bad\xDCFF\xDCC3"},  // bytes that are not UTF-8
+      {"tail\\", u"tail\\"},                // "\" at the end, not a separator
+  };
+  TempDir dir;
+  for (const Case& c : cases) dir.WriteBytes(c.leaf, c.leaf);
+  const UnicodeString base = dir.Name("");
+  std::vector<UnicodeString> expected;
+  for (const Case& c : cases) expected.push_back(c.name);
+  ASSERT_EQ(Find(base + u"*", faAnyFile & ~faDirectory), expected);
+
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.leaf);
+    const UnicodeString path = base + c.name;
+    EXPECT_EQ(HostPath(path), dir.Native(c.leaf));
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_NE(FileAge(path), -1);
+    EXPECT_EQ(FileGetAttr(path), faArchive);
+    EXPECT_EQ(Find(path, faAnyFile), std::vector<UnicodeString>{c.name});  // found by its own name
+    EXPECT_EQ(ReadAll(path), c.leaf);
+
+    EXPECT_TRUE(RenameFile(path, base + u"moved"));
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(dir.ReadBytes("moved"), c.leaf);
+    ASSERT_TRUE(DeleteFile(base + u"moved"));
+
+    dir.WriteBytes(c.leaf, c.leaf);
+    EXPECT_TRUE(DeleteFile(path));
+    EXPECT_FALSE(std::filesystem::exists(dir.Native(c.leaf)));
+  }
+
+  // A new name is created under exactly the bytes it stands for.
+  { TFileStream created(base + u"new\xDCFE", fmCreate); }
+  EXPECT_TRUE(std::filesystem::exists(dir.Native("new\xFE")));
+}
+
+TEST(FileSystem, BackslashPathsNotExistingAsWrittenUseTheWindowsReading) {
+  TempDir dir;
+  ASSERT_TRUE(CreateDir(dir.Name("x")));
+  dir.WriteBytes("x/f.txt", "nested");
+  const UnicodeString windows = dir.Name("x\\f.txt");
+  EXPECT_EQ(HostPath(windows), dir.Native("x/f.txt"));
+  EXPECT_TRUE(FileExists(windows));
+  EXPECT_EQ(ReadAll(windows), "nested");
+  EXPECT_EQ(Find(windows, faAnyFile), std::vector<UnicodeString>{u"f.txt"});
+
+  // Once an entry of exactly that name exists, it is the one meant.
+  dir.WriteBytes("x\\f.txt", "literal");
+  EXPECT_EQ(HostPath(windows), dir.Native("x\\f.txt"));
+  EXPECT_EQ(ReadAll(windows), "literal");
+  EXPECT_EQ(Find(windows, faAnyFile), std::vector<UnicodeString>{u"x\\f.txt"});
+  EXPECT_TRUE(DeleteFile(windows));
+  EXPECT_EQ(ReadAll(windows), "nested");
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // The host platform services the library stands on: strings and encodings, exceptions,
 // the object model, streams, text and untyped files, string lists, variants, conversions,
 // date and time, case mapping, the pseudo-random generator and the file system.
+//
+// File names cross into the system losslessly (see unicode.hpp, SystemNameToUnicode): each
+// name the system gives converts to UTF-16 and back to the same bytes. A path is used as
+// written when an entry of that name exists; otherwise it is read the Windows way, with
+// "\" as a separator and "X:" mapped through the drive table (see file_system.hpp).
 #pragma once
 
 #include "host/case_map.hpp"
