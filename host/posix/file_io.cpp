@@ -11,7 +11,10 @@
 namespace zub::os {
 
 namespace {
-// errno -> the Windows numbering used throughout the run-time layer.
+// errno -> the Windows numbering used throughout the run-time layer. Each errno keeps its
+// own meaning: only a refused permission is "access denied", and a cause Windows has no
+// code for keeps 1000 + errno, whose text is strerror's (errno values stay far below the
+// Windows codes above 1000 used here).
 int32_t MapErrno(int e) {
   switch (e) {
     case ENOENT:
@@ -23,8 +26,6 @@ int32_t MapErrno(int e) {
       return 4;
     case EACCES:
     case EPERM:
-    case EISDIR:
-    case EROFS:
       return 5;
     case EBADF:
       return 6;
@@ -39,10 +40,18 @@ int32_t MapErrno(int e) {
       return 80;
     case EINVAL:
       return 87;
+    case EROFS:
+      return 19;  // write protected
     case ENOSPC:
       return 112;
     case ESPIPE:
       return 132;
+    case EFBIG:
+      return 223;  // beyond the largest file the system or the process limit allows
+    case EISDIR:
+      return 336;  // not supported on a directory
+    case EDQUOT:
+      return 1295;
     case ENAMETOOLONG:
       return 206;
     case ENOTEMPTY:
@@ -90,8 +99,9 @@ Handle Open(const std::string& path, Access access, bool create, Lock lock, int3
   }
   struct stat st;
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    // open() accepts a directory for reading; a file stream cannot use it.
     ::close(fd);
-    err = 5;
+    err = MapErrno(EISDIR);
     return kNoHandle;
   }
   if (lock != Lock::None && ::flock(fd, (lock == Lock::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
@@ -204,6 +214,8 @@ UnicodeString SystemErrorText(int32_t code) {
       return u"Not enough memory";
     case 17:
       return u"Not the same device";
+    case 19:
+      return u"Read-only file system";
     case 32:
       return u"File in use by another process";
     case 80:
@@ -220,6 +232,12 @@ UnicodeString SystemErrorText(int32_t code) {
       return u"Directory not empty";
     case 206:
       return u"File name too long";
+    case 223:
+      return u"File too large";
+    case 336:
+      return u"Is a directory";
+    case 1295:
+      return u"Disk quota exceeded";
     case 1921:
       return u"Too many levels of symbolic links";
     default:

@@ -59,7 +59,10 @@ bool RemoveDirectory(const std::string& path, int32_t& err) {
 bool RemoveFile(const std::string& path, int32_t& err) {
   struct stat st;
   if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    err = 5;  // directories are removed with RemoveDirectory
+    // Directories are removed with RemoveDirectory. POSIX lets unlink() answer EPERM here;
+    // say what it is, as Linux does.
+    errno = EISDIR;
+    err = LastError();
     return false;
   }
   return Check(::unlink(path.c_str()), err);
