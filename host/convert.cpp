@@ -110,61 +110,46 @@ void Val(std::u16string_view S, int32_t& Value, int32_t& Code) {
 namespace {
 
 // Checks the locale-independent float syntax and copies the number into text in the form
-// the C library reads. Code receives 0 or the position of the first bad character;
-// overflows tells whether a value out of range is too large (rather than too small).
-bool ScanFloatText(std::u16string_view S, std::string& text, int32_t& Code, bool& overflows) {
+// the C library reads. Code receives 0 or the position of the first bad character.
+bool ScanFloatText(std::u16string_view S, std::string& text, int32_t& Code) {
   size_t i = SkipBlanks(S);
   if (i < S.size() && (S[i] == u'+' || S[i] == u'-')) {
     if (S[i] == u'-') text.push_back('-');
     ++i;
   }
-  int intCount = 0, intDigits = 0, leadingFractionZeros = 0, fracDigits = 0;
-  bool nonZeroSeen = false;
+  int intCount = 0, fracDigits = 0;
   for (; i < S.size() && IsDigit(S[i]); ++i) {
     text.push_back(static_cast<char>(S[i]));
     ++intCount;
-    if (S[i] != u'0') nonZeroSeen = true;
-    if (nonZeroSeen) ++intDigits;
   }
   if (i < S.size() && S[i] == u'.') {
     text.push_back('.');
     for (++i; i < S.size() && IsDigit(S[i]); ++i) {
       text.push_back(static_cast<char>(S[i]));
       ++fracDigits;
-      if (S[i] != u'0') nonZeroSeen = true;
-      if (!nonZeroSeen) ++leadingFractionZeros;
     }
   }
   if (intCount == 0 && fracDigits == 0) {
     Code = static_cast<int32_t>(i) + 1;
     return false;
   }
-  long exponent = 0;
   if (i < S.size() && (S[i] == u'E' || S[i] == u'e')) {
     text.push_back('e');
     ++i;
-    bool negExp = false;
     if (i < S.size() && (S[i] == u'+' || S[i] == u'-')) {
-      negExp = S[i] == u'-';
-      if (negExp) text.push_back('-');
+      if (S[i] == u'-') text.push_back('-');
       ++i;
     }
     if (i >= S.size() || !IsDigit(S[i])) {
       Code = static_cast<int32_t>(i) + 1;
       return false;
     }
-    for (; i < S.size() && IsDigit(S[i]); ++i) {
-      text.push_back(static_cast<char>(S[i]));
-      if (exponent < 100000) exponent = exponent * 10 + (S[i] - u'0');
-    }
-    if (negExp) exponent = -exponent;
+    for (; i < S.size() && IsDigit(S[i]); ++i) text.push_back(static_cast<char>(S[i]));
   }
   if (i < S.size()) {
     Code = static_cast<int32_t>(i) + 1;
     return false;
   }
-  const long magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
-  overflows = nonZeroSeen && magnitude > 0;
   Code = 0;
   return true;
 }
@@ -174,16 +159,20 @@ bool ScanFloatText(std::u16string_view S, std::string& text, int32_t& Code, bool
 void Val(std::u16string_view S, double& Value, int32_t& Code) {
   Value = 0;
   std::string text;
-  bool overflows = false;
-  if (!ScanFloatText(S, text, Code, overflows)) return;
+  if (!ScanFloatText(S, text, Code)) return;
   double v = 0;
   const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
   if (r.ec == std::errc::result_out_of_range) {
-    if (overflows) {
+    // Too large or too small for a double. The extended reading tells which from the value
+    // itself, whatever the number of digits or the size of the exponent: its range holds the
+    // double's with room to spare, and beyond its own it gives 0 or infinity.
+    const long double wide = os::ParseLongDouble(text);
+    if (std::fabs(wide) > 1) {
       Code = static_cast<int32_t>(S.size()) + 1;
       return;
     }
-    v = 0;  // too small for a double
+    // Too small: read as zero, keeping the sign, as the extended form does beyond its range.
+    v = std::signbit(wide) ? -0.0 : 0.0;
   } else if (r.ec != std::errc()) {
     Code = 1;
     return;
@@ -194,8 +183,7 @@ void Val(std::u16string_view S, double& Value, int32_t& Code) {
 void Val(std::u16string_view S, long double& Value, int32_t& Code) {
   Value = 0;
   std::string text;
-  bool overflows = false;
-  if (!ScanFloatText(S, text, Code, overflows)) return;
+  if (!ScanFloatText(S, text, Code)) return;
   const long double v = os::ParseLongDouble(text);
   if (std::isinf(v)) {
     Code = static_cast<int32_t>(S.size()) + 1;

@@ -30,11 +30,14 @@ void Val(std::u16string_view S, int64_t& Value, int32_t& Code);
 void Val(std::u16string_view S, int32_t& Value, int32_t& Code);
 // Reads a floating-point number in the locale-independent form: optional blanks, optional
 // sign, digits with an optional "." and fraction, optional exponent "E"/"e" with optional
-// sign and digits. Code as for the integer form; out-of-range values give Code at the end.
+// sign and digits. Code as for the integer form. A value too large for a double gives Code
+// at the end (Value 0); one too small for it (below the least subnormal, "1e-400") reads as
+// 0 with its sign and Code 0, as the extended form treats values beyond its own range.
+// Subnormals ("1e-310") are kept.
 void Val(std::u16string_view S, double& Value, int32_t& Code);
 
 // The same for an 80-bit extended value, correctly rounded; values beyond its range give
-// Code at the end, values too small for it read as 0.
+// Code at the end, values too small for it read as 0 (with their sign).
 void Val(std::u16string_view S, long double& Value, int32_t& Code);
 
 // Raise EConvertError "'S' is not a valid integer value" / "... floating point value".

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "host/exceptions.hpp"
 
@@ -70,6 +71,62 @@ TEST(Convert, ValFloatIsLocaleIndependent) {
     EXPECT_EQ(code, c.code) << UnicodeToUtf8(c.text);
     if (c.code == 0) {
       EXPECT_EQ(v, c.value) << UnicodeToUtf8(c.text);
+    }
+  }
+}
+
+TEST(Convert, ValTellsNumbersTooSmallFromNumbersTooLarge) {
+  // Beyond the range, too small reads as a signed zero and too large sets Code at the end,
+  // in both forms, however long the mantissa or the exponent.
+  const UnicodeString zeros(200000, u'0');
+  struct Case {
+    UnicodeString text;
+    double value;  // Code 0
+    bool overflows;
+  };
+  const Case cases[] = {
+      {u"1e-400", 0.0, false},
+      {u"-1e-400", -0.0, false},
+      {u"1e-310", 1e-310, false},  // subnormal: kept
+      {u"4.9e-324", std::numeric_limits<double>::denorm_min(), false},
+      {u"2e-324", 0.0, false},  // below half the least subnormal
+      {u"1" + zeros + u"e-1000000000", 0.0, false},
+      {u"0." + zeros + u"1e-320", 0.0, false},
+      {u"1e400", 0, true},
+      {u"-1e400", 0, true},
+      {u"0." + zeros + u"1e1000000000", 0, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.size() < 20 ? UnicodeToUtf8(c.text)
+                                    : UnicodeToUtf8(c.text.substr(0, 12)) + "... (" +
+                                          std::to_string(c.text.size()) + " characters)");
+    double v = -1;
+    int32_t code = -1;
+    Val(c.text, v, code);
+    if (c.overflows) {
+      EXPECT_EQ(code, static_cast<int32_t>(c.text.size()) + 1);
+    } else {
+      EXPECT_EQ(code, 0);
+      EXPECT_EQ(v, c.value);
+      EXPECT_EQ(std::signbit(v), std::signbit(c.value));
+    }
+  }
+
+  struct ExtendedCase {
+    std::u16string_view text;
+    bool overflows;
+  };
+  const ExtendedCase extended[] = {
+      {u"1e-5000", false}, {u"-1e-5000", false}, {u"1e5000", true}, {u"-1e5000", true}};
+  for (const ExtendedCase& c : extended) {
+    SCOPED_TRACE(UnicodeToUtf8(c.text));
+    long double v = -1;
+    int32_t code = -1;
+    Val(c.text, v, code);
+    EXPECT_EQ(code, c.overflows ? static_cast<int32_t>(c.text.size()) + 1 : 0);
+    if (!c.overflows) {
+      EXPECT_EQ(v, 0.0L);
+      EXPECT_EQ(std::signbit(v), c.text[0] == u'-');
     }
   }
 }
