@@ -7,6 +7,7 @@
 #include "colors/color_tables.hpp"
 #include "colors/colors_error.hpp"
 #include "foundation/hex_digits.hpp"
+#include "host/file_system.hpp"
 
 namespace zub {
 
@@ -205,6 +206,7 @@ bool TColorArray::ReadFromOpenTextFile(TextFile& f, bool AdjustSize) {
     Changed();
     return false;
   }
+  bool whole = true;
   for (int64_t ix = first; ix <= last; ++ix) {
     bool atEnd = false;
     try {
@@ -217,6 +219,9 @@ bool TColorArray::ReadFromOpenTextFile(TextFile& f, bool AdjustSize) {
       // instead of reading nothing line by line.
       for (int64_t rest = std::max<int64_t>(ix, 1); rest <= last; ++rest)
         SetColorElem(static_cast<int32_t>(rest), 0);
+      // A file that ends before its last colour was cut: not reported as read. (Indices
+      // outside the array are never stored, so missing lines for them do not count.)
+      whole = std::max<int64_t>(ix, 1) > std::min<int64_t>(last, FNColors);
       break;
     }
     UnicodeString line;
@@ -228,7 +233,7 @@ bool TColorArray::ReadFromOpenTextFile(TextFile& f, bool AdjustSize) {
     SetColorElem(static_cast<int32_t>(ix), ParseColorLine(line));
   }
   Changed();
-  return true;
+  return whole;
 }
 
 bool TColorArray::LoadFromFile(const UnicodeString& FileName, bool AdjustSize) {
@@ -256,8 +261,10 @@ bool TColorArray::WriteToOpenTextFile(TextFile& f, int32_t FirstElem, int32_t La
     Write(f, u' ');
     WriteLn(f, IntToStr(LastElem));
     for (int32_t ix = FirstElem; ix <= LastElem; ++ix) WriteLn(f, ColorToHexStr(GetColorElem(ix)));
+    // What is still buffered could fail too; the result is to tell.
+    Flush(f);
   } catch (const EInOutError&) {
-    // Write errors are not reported by this routine.
+    return false;  // nothing is raised, but a cut file is not reported as written
   }
   return true;
 }
@@ -270,11 +277,13 @@ bool TColorArray::StoreOnFile(int32_t FirstElem, int32_t LastElem, const Unicode
   } catch (const EInOutError&) {
     return false;
   }
-  const bool ok = WriteToOpenTextFile(f, FirstElem, LastElem);
+  bool ok = WriteToOpenTextFile(f, FirstElem, LastElem);
   try {
     CloseFile(f);
   } catch (const EInOutError&) {
+    ok = false;
   }
+  if (!ok) RemovePartialFile(FileName);
   return ok;
 }
 

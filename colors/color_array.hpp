@@ -71,14 +71,16 @@ class TColorArray : public TComponent {
 
   // Reads a colour file. False when the header is bad (nothing changes), or when the
   // last index exceeds the size (after AdjustSize, which resizes to the last index but
-  // never beyond MaxFileSize). Lines that are not hex numbers, and missing lines, give
-  // colour 0; indices outside 1..N are skipped.
+  // never beyond MaxFileSize). Lines that are not hex numbers give colour 0; indices
+  // outside 1..N are skipped. A file that ends before its last colour was cut: the
+  // missing colours become 0 and the result is false.
   bool ReadFromOpenTextFile(TextFile& f, bool AdjustSize);
   bool LoadFromFile(const UnicodeString& FileName, bool AdjustSize);
-  // Writes elements FirstElem..LastElem (exchanged when reversed, clamped to 1..N).
-  // Write errors are swallowed.
+  // Writes elements FirstElem..LastElem (exchanged when reversed, clamped to 1..N) and
+  // flushes the file. Write errors raise nothing but give false.
   bool WriteToOpenTextFile(TextFile& f, int32_t FirstElem, int32_t LastElem) const;
-  // False when the file cannot be created.
+  // False when the file cannot be created or written whole; a cut file is removed
+  // (see RemovePartialFile).
   bool StoreOnFile(int32_t FirstElem, int32_t LastElem, const UnicodeString& FileName) const;
 
   void Changed();

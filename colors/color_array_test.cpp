@@ -4,6 +4,8 @@
 
 #include "colors/color_models.hpp"
 #include "colors/color_tables.hpp"
+#include "host/file_system.hpp"
+#include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
@@ -158,7 +160,7 @@ TEST(ColorArray, ColorFileRoundTripAndMalformedFiles) {
   TColorArray c(nullptr);
   c.Resize(6);
   c.Fill(0x777777);
-  EXPECT_TRUE(c.LoadFromFile(dir.Name("lines.txt"), false));
+  EXPECT_FALSE(c.LoadFromFile(dir.Name("lines.txt"), false));  // cut: its last colour is missing
   EXPECT_EQ(c.GetColorElem(1), 0x777777u);
   EXPECT_EQ(c.GetColorElem(2), 0x0000FFu);
   EXPECT_EQ(c.GetColorElem(3), 0xFF0000u);
@@ -172,7 +174,7 @@ TEST(ColorArray, ColorFileRoundTripAndMalformedFiles) {
   EXPECT_FALSE(d.array.LoadFromFile(dir.Name("big.txt"), false));
   EXPECT_EQ(d.array.GetColorElem(500), before);
   EXPECT_EQ(d.changes, 1);
-  EXPECT_TRUE(d.array.LoadFromFile(dir.Name("big.txt"), true));
+  EXPECT_FALSE(d.array.LoadFromFile(dir.Name("big.txt"), true));  // grown, but no colours follow
   EXPECT_EQ(d.array.Size(), 2000);
 
   for (const char* bad : {"x y\n", "3 x\n", "1.5 2\n"}) {
@@ -193,8 +195,28 @@ TEST(ColorArray, ColorFileRoundTripAndMalformedFiles) {
   EXPECT_FALSE(f.array.LoadFromFile(dir.Name("huge.txt"), true));
   EXPECT_EQ(f.array.Size(), 1000);
   dir.WriteBytes("wide.txt", "-2000000000 3\nff\n");
-  EXPECT_TRUE(f.array.LoadFromFile(dir.Name("wide.txt"), false));
+  EXPECT_FALSE(f.array.LoadFromFile(dir.Name("wide.txt"), false));
   EXPECT_EQ(f.array.GetColorElem(1), 0u);
+}
+
+TEST(ColorArray, WriteFailuresGiveFalseAndLeaveNoFileThatReadsAsWhole) {
+  TColorArray a(nullptr);
+  // A device stays, whatever the failure.
+  EXPECT_FALSE(a.StoreOnFile(1, 1000, u"/dev/full"));
+  EXPECT_TRUE(FileExists(u"/dev/full"));
+  TextFile f;
+  AssignFile(f, u"/dev/full");
+  Rewrite(f);
+  EXPECT_FALSE(a.WriteToOpenTextFile(f, 1, 3));
+  EXPECT_THROW(CloseFile(f), EInOutError);
+
+  testing::SmallDisk disk(64 * 1024);
+  ZUB_REQUIRE_SMALL_DISK(disk);
+  a.Resize(10000);  // about 100 KB of text
+  EXPECT_FALSE(a.StoreOnFile(1, 10000, disk.Dir().Name("scale.txt")));
+  EXPECT_FALSE(FileExists(disk.Dir().Name("scale.txt")));
+  TColorArray b(nullptr);
+  EXPECT_FALSE(b.LoadFromFile(disk.Dir().Name("scale.txt"), true));
 }
 
 }  // namespace

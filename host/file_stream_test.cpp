@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <limits>
 #include <random>
 
+#include "host/file_system.hpp"
+#include "testing/fifo.hpp"
+#include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
@@ -116,6 +122,146 @@ TEST(FileStream, WindowsStylePathsReachTheFile) {
     if (c == u'/') c = u'\\';
   TFileStream f(winPath, fmOpenRead);
   EXPECT_EQ(f.Size(), 2);
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+std::string Pattern(size_t n) {
+  std::string s(n, '\0');
+  for (size_t i = 0; i < n; ++i) s[i] = static_cast<char>('a' + i % 23);
+  return s;
+}
+
+// Reads the rest of a stream in blocks of k bytes.
+std::string ReadAll(TStream& s, int32_t k) {
+  std::string out, buf(static_cast<size_t>(k), '\0');
+  for (int32_t n; (n = s.Read(buf.data(), k)) > 0;) out.append(buf, 0, static_cast<size_t>(n));
+  return out;
+}
+
+TEST(FileStream, FifoReadsWholeAndRefusesSizeAndSeek) {
+  TempDir dir;
+  const std::string data = Pattern(300000);
+  testing::FifoFeeder fifo(dir, "fifo", data);
+  TFileStream f(fifo.Name(), fmOpenRead);
+  EXPECT_FALSE(f.CanSeek());
+  std::string got;
+  for (int i = 0; i < 70000; ++i) got.push_back(static_cast<char>(f.ReadByte()));
+  EXPECT_EQ(f.Position(), 70000);
+  got += ReadAll(f, 100000);  // ends with a large read straight into the caller's memory
+  EXPECT_EQ(got, data);
+  EXPECT_TRUE(f.AtEnd());
+  for (auto call : {+[](TFileStream& s) { s.Size(); }, +[](TFileStream& s) { s.SetPosition(0); }}) {
+    try {
+      call(f);
+      ADD_FAILURE() << "no error";
+    } catch (const EStreamError& e) {
+      EXPECT_NE(std::string(e.what()).find(UnicodeToUtf8(fifo.Name())), std::string::npos) << e.what();
+    }
+  }
+}
+
+TEST(FileStream, ProcFilesReadWholeThoughTheyReportNoSize) {
+  TFileStream f(u"/proc/self/status", fmOpenRead);
+  const std::string got = ReadAll(f, 7);
+  EXPECT_EQ(got.rfind("Name:\t", 0), 0u) << got;
+  EXPECT_GT(got.size(), 200u);
+  EXPECT_EQ(f.Size(), static_cast<int64_t>(got.size()));  // what is known once read
+  EXPECT_TRUE(f.AtEnd());
+}
+
+TEST(FileStream, SeesAFileGrowAndShrinkWhileOpen) {
+  TempDir dir;
+  dir.WriteBytes("g.bin", "0123456789");
+  TFileStream f(dir.Name("g.bin"), fmOpenRead | fmShareDenyNone);
+  EXPECT_EQ(ReadAll(f, 4), "0123456789");
+  std::ofstream(dir.Native("g.bin"), std::ios::binary | std::ios::app) << "abcde";
+  EXPECT_EQ(f.Size(), 15);
+  EXPECT_EQ(ReadAll(f, 4), "abcde");
+
+  // Cut below the position: Size tells the new size, and a Position < Size loop ends.
+  std::filesystem::resize_file(dir.Native("g.bin"), 5);
+  EXPECT_EQ(f.Size(), 5);
+  f.SetPosition(2);
+  int steps = 0;
+  while (f.Position() < f.Size() && steps < 100) {
+    f.ReadByte();
+    ++steps;
+  }
+  EXPECT_EQ(steps, 3);
+}
+
+TEST(FileStream, CloseReportsAFullDeviceAndEndsTheStream) {
+  TFileStream f(u"/dev/full", fmOpenWrite);
+  f.WriteBuffer("some bytes", 10);  // buffered: nothing fails yet
+  try {
+    f.Close();
+    FAIL() << "Close reported success";
+  } catch (const EWriteError& e) {
+    EXPECT_NE(std::string(e.what()).find("Disk full"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(f.Closed());
+  EXPECT_NO_THROW(f.Close());
+  EXPECT_THROW(f.WriteBuffer("x", 1), EStreamError);
+  EXPECT_THROW(f.Position(), EStreamError);
+}
+
+TEST(FileStream, PositionsAtTheInt64LimitRaiseAndWriteNothing) {
+  TempDir dir;
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  TFileStream f(dir.Name("l.bin"), fmCreate);
+  f.WriteBuffer("abc", 3);
+  EXPECT_EQ(f.Seek(kMax, soBeginning), kMax);
+  EXPECT_THROW(f.Seek(1, soCurrent), EStreamError);
+  EXPECT_THROW(f.WriteBuffer("x", 1), EWriteError);
+  EXPECT_THROW(f.Seek(std::numeric_limits<int64_t>::min(), soCurrent), EStreamError);
+  f.SetPosition(3);
+  f.Close();
+  EXPECT_EQ(dir.ReadBytes("l.bin"), "abc");
+}
+
+TEST(FileStream, ByteWritesAndReadsMixThroughTheSharedBuffer) {
+  TempDir dir;
+  TFileStream f(dir.Name("m.bin"), fmCreate);
+  for (int i = 0; i < 200000; ++i) f.WriteByte(static_cast<uint8_t>(i % 251));
+  f.SetPosition(100);
+  EXPECT_EQ(f.ReadByte(), 100);
+  f.WriteByte(7);  // overwrites byte 101 after an inline read
+  EXPECT_EQ(f.ReadByte(), 102);
+  f.SetPosition(101);
+  EXPECT_EQ(f.ReadByte(), 7);
+  EXPECT_EQ(f.Size(), 200000);
+  f.Close();
+  const std::string bytes = dir.ReadBytes("m.bin");
+  ASSERT_EQ(bytes.size(), 200000u);
+  EXPECT_EQ(static_cast<uint8_t>(bytes[101]), 7);
+  EXPECT_EQ(static_cast<uint8_t>(bytes[199999]), 199999 % 251);
+}
+
+TEST(FileStream, FullDiskIsReportedAndSaveToFileLeavesNoCutFile) {
+  testing::SmallDisk disk(64 * 1024);
+  ZUB_REQUIRE_SMALL_DISK(disk);
+  disk.LeaveFree(16 * 1024);
+  const std::string data = Pattern(32768);
+  {
+    TFileStream f(disk.Dir().Name("f.bin"), fmCreate);
+    f.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+    EXPECT_THROW(f.Close(), EWriteError);
+  }
+  TMemoryStream m;
+  m.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+  DeleteFile(disk.Dir().Name("f.bin"));
+  try {
+    m.SaveToFile(disk.Dir().Name("saved.bin"));
+    FAIL() << "SaveToFile reported success";
+  } catch (const EWriteError& e) {
+    EXPECT_NE(std::string(e.what()).find("Disk full"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(FileExists(disk.Dir().Name("saved.bin")));
 }
 
 }  // namespace

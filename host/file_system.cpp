@@ -277,6 +277,14 @@ bool DeleteFile(const UnicodeString& FileName) {
   return Record(ok, err);
 }
 
+bool RemovePartialFile(const UnicodeString& FileName) {
+  const std::string path = HostPath(FileName);
+  const os::EntryInfo info = os::Stat(path);
+  if (!info.exists || !info.regular || info.symlink) return !info.regular;
+  int32_t err = 0;
+  return os::RemoveFile(path, err);
+}
+
 int32_t GetLastFileError() {
   return lastFileError;
 }

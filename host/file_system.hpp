@@ -94,6 +94,10 @@ bool RemoveDir(const UnicodeString& Dir);
 // Fails (false) when NewName exists already.
 bool RenameFile(const UnicodeString& OldName, const UnicodeString& NewName);
 bool DeleteFile(const UnicodeString& FileName);
+// Removes what a failed write left of FileName, so that no cut file reads back as whole.
+// Only a regular file goes: a device, pipe or directory of that name stays (writing to
+// /dev/full must not remove it). True when nothing of the name is left as a regular file.
+bool RemovePartialFile(const UnicodeString& FileName);
 // Error code of the last failed call of the functions above that return bool.
 int32_t GetLastFileError();
 

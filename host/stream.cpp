@@ -233,7 +233,7 @@ void TMemoryStream::SaveToFile(const UnicodeString& FileName) {
     }
   }
   if (failure) {
-    DeleteFile(FileName);
+    RemovePartialFile(FileName);
     std::rethrow_exception(failure);
   }
 }

@@ -131,8 +131,8 @@ class TMemoryStream : public TStream {
   void LoadFromStream(TStream& Stream);
   void SaveToStream(TStream& Stream);
   void LoadFromFile(const UnicodeString& FileName);
-  // Creates FileName with the content. When writing fails the file is removed and the
-  // error raised, so no cut file is left behind.
+  // Creates FileName with the content. When writing fails the error is raised and the
+  // cut file removed (see RemovePartialFile), so nothing reads back as complete.
   void SaveToFile(const UnicodeString& FileName);
 
  private:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <stdexcept>
 
 namespace zub {
 namespace {
@@ -70,6 +72,63 @@ TEST(StringStream, HoldsOneWindows1252BytePerCharacter) {
   s.SetPosition(s.Size());
   s.WriteString(u"\u00FC");
   EXPECT_EQ(s.DataString(), u"\u20ACa?\u00FC");
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+TEST(MemoryStream, WritesThatWouldPassTheInt64LimitRaiseAndTouchNothing) {
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  TMemoryStream m;
+  m.WriteBuffer("abc", 3);
+  m.SetPosition(kMax - 5);
+  EXPECT_THROW(m.WriteBuffer("0123456789", 10), EWriteError);
+  EXPECT_THROW(m.Seek(10, soCurrent), EStreamError);
+  EXPECT_EQ(m.Size(), 3);
+  EXPECT_EQ(std::memcmp(m.Memory(), "abc", 3), 0);
+#if !defined(__SANITIZE_ADDRESS__)
+  // A write far beyond the data needs memory no machine has: the stream's own error.
+  m.SetPosition(int64_t{1} << 62);
+  EXPECT_THROW(m.WriteBuffer("x", 1), EOutOfMemory);
+  EXPECT_EQ(m.Size(), 3);
+#endif
+}
+
+TEST(MemoryStream, InlineBytesAndBlockCallsAgree) {
+  TMemoryStream m;
+  for (int i = 0; i < 1000; ++i) m.WriteByte(static_cast<uint8_t>(i));
+  EXPECT_EQ(m.Size(), 1000);
+  EXPECT_EQ(m.DataSize(), 1000);
+  m.SetPosition(998);
+  EXPECT_EQ(m.ReadByte(), 998 % 256);
+  m.WriteByte(1);  // overwrites the last byte
+  m.WriteByte(2);  // and appends one
+  EXPECT_EQ(m.Size(), 1001);
+  EXPECT_EQ(m.ReadByte(), -1);
+  m.SetPosition(1005);  // a gap after the end reads back as zeros once written past
+  EXPECT_EQ(m.ReadByte(), -1);
+  m.WriteByte(9);
+  EXPECT_EQ(m.Size(), 1006);
+  EXPECT_EQ(std::memcmp(m.Memory() + 999, "\x01\x02\0\0\0\0\x09", 7), 0);
+  m.SetSize(10);
+  m.SetPosition(0);
+  char buf[16] = {};
+  EXPECT_EQ(m.Read(buf, 16), 10);
+}
+
+TEST(Stream, CopyFromRaisesTheStreamsOwnErrors) {
+  TStringStream src(AnsiString("abc"));
+  TMemoryStream dst;
+  EXPECT_THROW(dst.CopyFrom(src, -1), EStreamError);
+  try {
+    dst.CopyFrom(src, -1);
+  } catch (const std::length_error&) {
+    FAIL() << "a standard-library error left the stream";
+  } catch (const EStreamError&) {
+  }
 }
 
 }  // namespace

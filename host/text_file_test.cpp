@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/fifo.hpp"
+#include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
@@ -133,6 +135,47 @@ TEST(TextFile, LongLinesCrossTheBuffer) {
   EXPECT_EQ(a.size(), 10000u);
   EXPECT_EQ(b.size(), 10000u);
   EXPECT_TRUE(Eof(f));
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+TEST(TextFile, CloseFileReportsAFullDiskEvenAfterAnEarlierFailure) {
+  TextFile f;
+  AssignFile(f, u"/dev/full");
+  Rewrite(f);
+  WriteLn(f, u"buffered");
+  EXPECT_EQ(IoCode([&] { CloseFile(f); }), ioDiskFull);
+
+  testing::SmallDisk disk(64 * 1024);
+  ZUB_REQUIRE_SMALL_DISK(disk);
+  disk.LeaveFree(8 * 1024);
+  AssignFile(f, disk.Dir().Name("t.txt"));
+  Rewrite(f);
+  const UnicodeString line(100, u'x');
+  int32_t firstFailure = 0;
+  for (int i = 0; i < 1000 && firstFailure == 0; ++i) firstFailure = IoCode([&] { WriteLn(f, line); });
+  EXPECT_EQ(firstFailure, ioDiskFull);
+  // The caller went on after the failure; closing still tells it.
+  EXPECT_EQ(IoCode([&] { CloseFile(f); }), ioDiskFull);
+}
+
+TEST(TextFile, ReadsPipesAsTheLinesArrive) {
+  TempDir dir;
+  testing::FifoFeeder fifo(dir, "fifo", "one\r\ntwo\nthree");
+  TextFile f;
+  AssignFile(f, fifo.Name());
+  Reset(f);
+  UnicodeString a, b, c;
+  ReadLn(f, a);
+  ReadLn(f, b);
+  ReadLn(f, c);
+  EXPECT_EQ(a + u"|" + b + u"|" + c, u"one|two|three");
+  EXPECT_TRUE(Eof(f));
+  CloseFile(f);
 }
 
 }  // namespace

@@ -5,6 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
+
+#include "testing/fifo.hpp"
+#include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
@@ -74,6 +78,81 @@ TEST(UntypedFile, LargerRecordsCountWholeRecords) {
   EXPECT_EQ(FilePos(f), 2);
   CloseFile(f);
   EXPECT_THROW(CloseFile(f), EInOutError);
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+int32_t CodeOf(const std::function<void()>& op) {
+  try {
+    op();
+  } catch (const EInOutError& e) {
+    return e.ErrorCode();
+  }
+  return 0;
+}
+
+TEST(UntypedFile, PipesAndProcFilesReadWholeWithEofLookingAhead) {
+  TempDir dir;
+  testing::FifoFeeder fifo(dir, "fifo", std::string(5000, 'p'));
+  for (const UnicodeString& name : {fifo.Name(), UnicodeString(u"/proc/self/status")}) {
+    SCOPED_TRACE(UnicodeToUtf8(name));
+    const uint8_t saved = FileMode;
+    FileMode = fmReadOnly;
+    UntypedFile f;
+    AssignFile(f, name);
+    Reset(f, 1);
+    FileMode = saved;
+    std::string got;
+    char buf[333];
+    while (!Eof(f)) {
+      int32_t n = 0;
+      BlockRead(f, buf, sizeof buf, n);
+      got.append(buf, static_cast<size_t>(n));
+    }
+    if (name == fifo.Name()) {
+      EXPECT_EQ(got, std::string(5000, 'p'));
+      EXPECT_EQ(CodeOf([&] { FileSize(f); }), ioSeekOnDevice);
+      EXPECT_EQ(CodeOf([&] { Seek(f, 0); }), ioSeekOnDevice);
+    } else {
+      EXPECT_EQ(got.rfind("Name:", 0), 0u);
+    }
+    CloseFile(f);
+  }
+}
+
+TEST(UntypedFile, RecordOffsetsBeyondTheInt64LimitRaise) {
+  TempDir dir;
+  UntypedFile f;
+  AssignFile(f, dir.Name("r.bin"));
+  Rewrite(f, 1 << 30);
+  EXPECT_EQ(CodeOf([&] { Seek(f, int64_t{1} << 40); }), ioNegativeSeek);
+  EXPECT_EQ(CodeOf([&] { Seek(f, -1); }), ioNegativeSeek);
+  EXPECT_EQ(FilePos(f), 0);
+  CloseFile(f);
+}
+
+TEST(UntypedFile, ABlockThatOnlyPartlyFitsReportsDiskFull) {
+  UntypedFile f;
+  AssignFile(f, u"/dev/full");
+  const uint8_t saved = FileMode;
+  FileMode = fmWriteOnly;
+  Reset(f, 1);
+  FileMode = saved;
+  EXPECT_EQ(CodeOf([&] { BlockWrite(f, "abc", 3); }), ioDiskFull);
+  CloseFile(f);
+
+  testing::SmallDisk disk(64 * 1024);
+  ZUB_REQUIRE_SMALL_DISK(disk);
+  disk.LeaveFree(8 * 1024);
+  AssignFile(f, disk.Dir().Name("u.bin"));
+  Rewrite(f, 1);
+  const std::string block(32768, 'u');
+  EXPECT_EQ(CodeOf([&] { BlockWrite(f, block.data(), 32768); }), ioDiskFull);
+  CloseFile(f);
 }
 
 }  // namespace

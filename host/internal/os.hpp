@@ -45,6 +45,7 @@ UnicodeString SystemErrorText(int32_t code);
 struct EntryInfo {
   bool exists = false;
   bool directory = false;
+  bool regular = false;  // a plain file (not a device, pipe or directory)
   bool readOnly = false;
   bool symlink = false;
   int64_t size = 0;

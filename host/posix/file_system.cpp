@@ -20,6 +20,7 @@ EntryInfo Stat(const std::string& path) {
   }
   info.exists = true;
   info.directory = S_ISDIR(st.st_mode);
+  info.regular = S_ISREG(st.st_mode);
   info.readOnly = (st.st_mode & S_IWUSR) == 0;
   info.size = info.directory ? 0 : st.st_size;
   info.mtimeSec = st.st_mtim.tv_sec;

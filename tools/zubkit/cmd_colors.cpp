@@ -131,7 +131,7 @@ int RunScale(const Args& args, std::ostream& out) {
   }
   if (args.Has("out")) {
     if (!scale.StoreOnFile(1, scale.Size(), zub::SystemNameToUnicode(args.Get("out"))))
-      throw std::runtime_error("cannot create '" + args.Get("out") + "'");
+      throw std::runtime_error("cannot write '" + args.Get("out") + "'");
     return 0;
   }
   for (int32_t i = 1; i <= scale.Size(); ++i)

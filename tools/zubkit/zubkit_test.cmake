@@ -72,6 +72,11 @@ file(READ ${WORK}/s.txt written HEX)
 if(NOT written STREQUAL "3120330d0a30303534303041410d0a30304139303035350d0a30304646303030300d0a")
   message(FATAL_ERROR "scale --out wrote ${written}")
 endif()
+# A full disk is a failure, and the device it went to stays.
+expect(1 "cannot write '/dev/full'" scale red,blue --size 3 --out /dev/full)
+if(NOT EXISTS /dev/full)
+  message(FATAL_ERROR "scale --out removed /dev/full")
+endif()
 expect(0 "Colours.*Black to white in three steps: \\$00545454 \\$00A9A9A9 \\$00FFFFFF" tour)
 
 # Pattern matching, CSV delimiters, tokens.
@@ -90,3 +95,6 @@ expect(0 "^a,b\nc\n$" tokens "a!,b,c" --sep , --escape !)
 expect(0 "^a\nb\n\nc\n$" tokens "a,b,,c" --sep ,)
 expect(2 "--sep is required" tokens "a,b")
 expect(0 "Pattern matching, tokens and text transforms" tour)
+
+# Files that report no size read whole.
+expect(0 "^[1-9][0-9]*\n$" lines /proc/cpuinfo --count)
