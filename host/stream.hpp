@@ -8,7 +8,9 @@
 // The buffer of a buffered stream lives here, in the base class: `ReadByte`, `WriteByte`
 // and the small `ReadBuffer`/`WriteBuffer` calls are an inline check and a copy while the
 // bytes are buffered, and call the stream's virtual `Read`/`Write` only to refill or to
-// flush. A stream kind without a buffer leaves the window empty and works unchanged.
+// flush. A stream kind without a buffer leaves the window empty and works unchanged. A
+// kind derived from TMemoryStream or TFileStream that overrides Read or Write sees only the
+// calls that reach them: bytes that fit the window move without them.
 #pragma once
 
 #include <cstdint>

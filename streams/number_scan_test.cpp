@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace zub {
@@ -88,6 +90,45 @@ TEST(NumberScan, ExponentDigitsBeyondTheCapAreConsumedButNotUsed) {
   small.Feed(' ');
   EXPECT_EQ(small.Result(), 0.0);
   EXPECT_FALSE(small.Failed());
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+double ScanText(const std::string& text) {
+  TStringStream s(text + ";");
+  return ScanStreamFPNum(s, true, 1);
+}
+
+// What the whole text gives when read at once, rounded to extended and then to double
+// as the scanner does.
+double Reference(const std::string& text) {
+  long double v = std::strtold(text.c_str(), nullptr);
+  return static_cast<double>(std::clamp<long double>(v, -uc_MaxDouble, uc_MaxDouble));
+}
+
+TEST(NumberScan, LongDigitRunsRoundAsTheWholeTextWould) {
+  std::string randomDigits;
+  for (int i = 0; i < 30000; ++i) randomDigits.push_back(static_cast<char>('0' + (i * 7919 + 13) % 10));
+  const std::string cases[] = {
+      "0." + randomDigits,
+      "-0." + std::string(100, '0') + randomDigits,
+      randomDigits.substr(0, 13000) + "E-4200",  // overflows either way
+      "0." + std::string(25000, '0') + "1",      // below the range
+      std::string(20000, '0') + "12.5",          // leading zeros count for nothing
+      randomDigits.substr(0, 300) + "." + randomDigits + "E-500",
+  };
+  for (const std::string& text : cases) EXPECT_EQ(ScanText(text), Reference(text)) << text.substr(0, 40);
+
+  // Exactly halfway between two extended values, plus one digit far beyond the kept ones:
+  // the cut digits must still round up (1 + 2^-52), not to even (1).
+  const std::string halfway = "1.0000000000000001110765125711399292640635394491255283355712890625";
+  const std::string above = halfway + std::string(20000, '0') + "1";
+  EXPECT_EQ(ScanText(above), 1.0 + 0x1p-52);
+  EXPECT_EQ(ScanText(halfway), 1.0);
 }
 
 }  // namespace

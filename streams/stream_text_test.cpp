@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include "host/file_stream.hpp"
+#include "testing/fifo.hpp"
+#include "testing/temp_dir.hpp"
 
 namespace zub {
 namespace {
@@ -128,6 +133,61 @@ TEST(StreamText, WrittenLinesReadBackInEveryModeThatEndsThem) {
       if (mode == 2) ReadLnStream(m, eos, mode);  // the LF of CR LF reads as an empty line
     }
     EXPECT_EQ(got, std::vector<UnicodeString>(std::begin(lines), std::end(lines))) << mode;
+  }
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+// Lines of a stream in mode 0 until Eos.
+std::vector<UnicodeString> AllLines(TStream& s) {
+  std::vector<UnicodeString> lines;
+  for (bool eos = false; !eos;) {
+    UnicodeString line = ReadLnStream(s, eos, 0);
+    if (!eos || !line.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+TEST(StreamText, ReadLnStreamReadsPipesAndProcFilesToTheirEnd) {
+  testing::TempDir dir;
+  std::string data;
+  for (int i = 0; i < 20000; ++i) data += "line " + std::to_string(i) + "\r\n";
+  testing::FifoFeeder fifo(dir, "fifo", data);
+  TFileStream pipe(fifo.Name(), fmOpenRead);
+  const std::vector<UnicodeString> lines = AllLines(pipe);
+  ASSERT_EQ(lines.size(), 20000u);
+  EXPECT_EQ(lines[19999], u"line 19999");
+
+  TFileStream proc(u"/proc/self/status", fmOpenRead);
+  const std::vector<UnicodeString> status = AllLines(proc);
+  ASSERT_GT(status.size(), 10u);
+  EXPECT_EQ(status[0].substr(0, 5), u"Name:");
+}
+
+TEST(StreamText, AHugeLineComesWholeFromEveryKindOfStream) {
+  testing::TempDir dir;
+  std::string line(3 << 20, 'x');
+  for (size_t i = 0; i < line.size(); i += 4093) line[i] = static_cast<char>('a' + i % 26);
+  const std::string data = line + "\r\nnext";
+  dir.WriteBytes("huge.txt", data);
+  testing::FifoFeeder fifo(dir, "fifo", data);
+  TFileStream file(dir.Name("huge.txt"), fmOpenRead);
+  TFileStream pipe(fifo.Name(), fmOpenRead);
+  TStringStream memory(data);
+  for (TStream* s :
+       {static_cast<TStream*>(&file), static_cast<TStream*>(&pipe), static_cast<TStream*>(&memory)}) {
+    bool eos = true;
+    const UnicodeString got = ReadLnStream(*s, eos, 4);
+    EXPECT_FALSE(eos);
+    ASSERT_EQ(got.size(), line.size());
+    EXPECT_TRUE(std::equal(got.begin(), got.end(), line.begin(),
+                           [](Char c, char b) { return c == static_cast<uint8_t>(b); }));
+    EXPECT_EQ(ReadLnStream(*s, eos, 4), u"next");
+    EXPECT_TRUE(eos);
   }
 }
 
