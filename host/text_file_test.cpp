@@ -3,22 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "testing/fifo.hpp"
+#include "testing/io_code.hpp"
 #include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
 namespace {
 
+using zub::testing::IoCode;
 using zub::testing::TempDir;
-
-int32_t IoCode(const std::function<void()>& op) {
-  try {
-    op();
-  } catch (const EInOutError& e) {
-    return e.ErrorCode();
-  }
-  return 0;
-}
 
 TEST(TextFile, WritesWindows1252WithCrLf) {
   TempDir dir;

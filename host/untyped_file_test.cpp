@@ -8,12 +8,14 @@
 #include <functional>
 
 #include "testing/fifo.hpp"
+#include "testing/io_code.hpp"
 #include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
 namespace zub {
 namespace {
 
+using zub::testing::IoCode;
 using zub::testing::TempDir;
 
 TEST(UntypedFile, BlocksOfRecordSizeOneRoundTrip) {
@@ -86,15 +88,6 @@ TEST(UntypedFile, LargerRecordsCountWholeRecords) {
 namespace zub {
 namespace {
 
-int32_t CodeOf(const std::function<void()>& op) {
-  try {
-    op();
-  } catch (const EInOutError& e) {
-    return e.ErrorCode();
-  }
-  return 0;
-}
-
 TEST(UntypedFile, PipesAndProcFilesReadWholeWithEofLookingAhead) {
   TempDir dir;
   testing::FifoFeeder fifo(dir, "fifo", std::string(5000, 'p'));
@@ -115,8 +108,8 @@ TEST(UntypedFile, PipesAndProcFilesReadWholeWithEofLookingAhead) {
     }
     if (name == fifo.Name()) {
       EXPECT_EQ(got, std::string(5000, 'p'));
-      EXPECT_EQ(CodeOf([&] { FileSize(f); }), ioSeekOnDevice);
-      EXPECT_EQ(CodeOf([&] { Seek(f, 0); }), ioSeekOnDevice);
+      EXPECT_EQ(IoCode([&] { FileSize(f); }), ioSeekOnDevice);
+      EXPECT_EQ(IoCode([&] { Seek(f, 0); }), ioSeekOnDevice);
     } else {
       EXPECT_EQ(got.rfind("Name:", 0), 0u);
     }
@@ -129,8 +122,8 @@ TEST(UntypedFile, RecordOffsetsBeyondTheInt64LimitRaise) {
   UntypedFile f;
   AssignFile(f, dir.Name("r.bin"));
   Rewrite(f, 1 << 30);
-  EXPECT_EQ(CodeOf([&] { Seek(f, int64_t{1} << 40); }), ioNegativeSeek);
-  EXPECT_EQ(CodeOf([&] { Seek(f, -1); }), ioNegativeSeek);
+  EXPECT_EQ(IoCode([&] { Seek(f, int64_t{1} << 40); }), ioNegativeSeek);
+  EXPECT_EQ(IoCode([&] { Seek(f, -1); }), ioNegativeSeek);
   EXPECT_EQ(FilePos(f), 0);
   CloseFile(f);
 }
@@ -142,7 +135,7 @@ TEST(UntypedFile, ABlockThatOnlyPartlyFitsReportsDiskFull) {
   FileMode = fmWriteOnly;
   Reset(f, 1);
   FileMode = saved;
-  EXPECT_EQ(CodeOf([&] { BlockWrite(f, "abc", 3); }), ioDiskFull);
+  EXPECT_EQ(IoCode([&] { BlockWrite(f, "abc", 3); }), ioDiskFull);
   CloseFile(f);
 
   testing::SmallDisk disk(64 * 1024);
@@ -151,7 +144,7 @@ TEST(UntypedFile, ABlockThatOnlyPartlyFitsReportsDiskFull) {
   AssignFile(f, disk.Dir().Name("u.bin"));
   Rewrite(f, 1);
   const std::string block(32768, 'u');
-  EXPECT_EQ(CodeOf([&] { BlockWrite(f, block.data(), 32768); }), ioDiskFull);
+  EXPECT_EQ(IoCode([&] { BlockWrite(f, block.data(), 32768); }), ioDiskFull);
   CloseFile(f);
 }
 
