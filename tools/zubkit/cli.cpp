@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "tools/zubkit/output.hpp"
 #include "zubcorekit.hpp"
 
 namespace zubkit {
@@ -57,6 +58,25 @@ void PrintOverview(std::ostream& out) {
   out << "\nStart with 'zubkit tour'.\n";
 }
 
+bool HasShortOption(const Command& c, char letter) {
+  return std::any_of(c.options.begin(), c.options.end(),
+                     [&](const OptionSpec& o) { return o.shortName == letter; });
+}
+
+// "-5", "-1.5e3": a value, not an option.
+bool IsNumber(const std::string& a) {
+  double v = 0;
+  int32_t code = 0;
+  zub::Val(zub::Utf8ToUnicode(a), v, code);
+  return code == 0 && !a.empty();
+}
+
+// A failed write: reported as coreutils do, except a broken pipe, which ends quietly.
+int Failed(const Command& c, const WriteError& e) {
+  if (!e.BrokenPipe()) std::cerr << "zubkit " << c.name << ": " << e.what() << "\n";
+  return 1;
+}
+
 }  // namespace
 
 std::string Args::Get(const std::string& name, const std::string& fallback) const {
@@ -88,24 +108,25 @@ const std::vector<TourStop>& TourStops() {
   return Stops();
 }
 
-int Run(int argc, char** argv) {
-  std::vector<std::string> argsIn(argv + 1, argv + argc);
+namespace {
+
+int Dispatch(const std::vector<std::string>& argsIn) {
   if (argsIn.empty()) {
     PrintOverview(std::cerr);
     return 2;
   }
   const std::string first = argsIn[0];
   if (first == "--help" || first == "-h") {
-    PrintOverview(std::cout);
+    PrintOverview(Out());
     return 0;
   }
   if (first == "--version") {
-    std::cout << "zubkit " << ZUB_VERSION << "\n";
+    Out() << "zubkit " << ZUB_VERSION << "\n";
     return 0;
   }
   if (first == "help") {
     if (argsIn.size() == 1) {
-      PrintOverview(std::cout);
+      PrintOverview(Out());
       return 0;
     }
     const Command* c = Find(argsIn[1]);
@@ -113,7 +134,7 @@ int Run(int argc, char** argv) {
       std::cerr << "zubkit: no command '" << argsIn[1] << "'; 'zubkit --help' lists them\n";
       return 2;
     }
-    PrintUsage(*c, std::cout);
+    PrintUsage(*c, Out());
     return 0;
   }
   const Command* c = Find(first);
@@ -129,18 +150,20 @@ int Run(int argc, char** argv) {
       const std::string& a = argsIn[i];
       if (!optionsEnd && a == "--") {
         optionsEnd = true;
-      } else if (!optionsEnd && (a == "--help" || a == "-h")) {
-        PrintUsage(*c, std::cout);
+      } else if (!optionsEnd && (a == "--help" || (a == "-h" && !HasShortOption(*c, 'h')))) {
+        PrintUsage(*c, Out());
         return 0;
+      } else if (!optionsEnd && IsNumber(a)) {
+        args.AddPositional(a);
       } else if (!optionsEnd && a.size() == 2 && a[0] == '-' && a[1] != '-') {
         const auto option =
             std::find_if(c->options.begin(), c->options.end(), [&](auto& o) { return o.shortName == a[1]; });
         if (option == c->options.end()) throw UsageError("unknown option " + a);
         if (option->valueName.empty()) {
-          args.FValues[option->name] = "";
+          args.Set(option->name, "");
         } else {
           if (i + 1 >= argsIn.size()) throw UsageError(a + " needs a value (" + option->valueName + ")");
-          args.FValues[option->name] = argsIn[++i];
+          args.Set(option->name, argsIn[++i]);
         }
       } else if (!optionsEnd && a.size() > 2 && a.compare(0, 2, "--") == 0) {
         std::string name = a.substr(2), value;
@@ -160,23 +183,46 @@ int Run(int argc, char** argv) {
             throw UsageError("--" + name + " needs a value (" + option->valueName + ")");
           value = argsIn[++i];
         }
-        args.FValues[name] = value;
+        args.Set(name, value);
       } else {
-        args.FPositional.push_back(a);
+        args.AddPositional(a);
       }
     }
-    if (args.FPositional.size() < c->minArgs) throw UsageError("too few arguments");
-    if (args.FPositional.size() > c->maxArgs) throw UsageError("too many arguments");
-    return c->run(args, std::cout);
+    if (args.Positional().size() < c->minArgs) throw UsageError("too few arguments");
+    if (args.Positional().size() > c->maxArgs) throw UsageError("too many arguments");
+    const int rc = c->run(args, Out());
+    FlushOut();
+    return rc;
   } catch (const UsageError& e) {
-    std::cerr << "zubkit " << c->name << ": " << e.what() << "\n\n";
-    PrintUsage(*c, std::cerr);
+    std::cerr << "zubkit " << c->name << ": " << e.what() << "\nTry 'zubkit help " << c->name << "'.\n";
     return 2;
+  } catch (const WriteError& e) {
+    return Failed(*c, e);
   } catch (const std::exception& e) {
-    std::cout.flush();
+    // What was printed before the failure goes out first.
+    try {
+      FlushOut();
+    } catch (const WriteError& w) {
+      return Failed(*c, w);
+    }
     std::cerr << "zubkit " << c->name << ": " << e.what() << "\n";
     return 1;
   }
+}
+
+}  // namespace
+
+int Run(int argc, char** argv) {
+  const std::vector<std::string> argsIn(argv + 1, argv + argc);
+  const int rc = Dispatch(argsIn);
+  try {
+    FlushOut();  // help and version texts, and anything a command left
+  } catch (const WriteError& e) {
+    if (e.BrokenPipe()) return 1;
+    std::cerr << "zubkit" << (argsIn.empty() ? "" : " " + argsIn[0]) << ": " << e.what() << "\n";
+    return 1;
+  }
+  return rc;
 }
 
 }  // namespace zubkit

@@ -33,8 +33,11 @@ class Args {
   long long GetInt(const std::string& name, long long fallback, long long lo, long long hi) const;
   const std::vector<std::string>& Positional() const { return FPositional; }
 
+  // Filled by the command frame as it parses the command line.
+  void Set(const std::string& name, const std::string& value) { FValues[name] = value; }
+  void AddPositional(const std::string& value) { FPositional.push_back(value); }
+
  private:
-  friend int Run(int argc, char** argv);
   std::map<std::string, std::string> FValues;
   std::vector<std::string> FPositional;
 };

@@ -5,6 +5,9 @@
 
 #include "tools/zubkit/cli.hpp"
 #include "tools/zubkit/input.hpp"
+#include "tools/zubkit/output.hpp"
+#include "tools/zubkit/progress.hpp"
+#include "tools/zubkit/text_lines.hpp"
 #include "zubcorekit.hpp"
 
 namespace zubkit {
@@ -12,6 +15,14 @@ namespace {
 
 using zub::UnicodeString;
 using zub::UnicodeToUtf8;
+
+// A 1-based position in UTF-16 units as a count of characters (a surrogate pair is one).
+int64_t CharacterPosition(const UnicodeString& line, int32_t pos) {
+  int64_t chars = 0;
+  for (int32_t i = 0; i < pos && i < static_cast<int32_t>(line.size()); ++i)
+    if (line[static_cast<size_t>(i)] < 0xDC00 || line[static_cast<size_t>(i)] > 0xDFFF) ++chars;
+  return pos > static_cast<int32_t>(line.size()) ? chars + (pos - static_cast<int32_t>(line.size())) : chars;
+}
 
 int RunGrep(const Args& args, std::ostream& out) {
   const auto& pos = args.Positional();
@@ -32,35 +43,47 @@ int RunGrep(const Args& args, std::ostream& out) {
   }
   std::vector<std::string> files(pos.begin() + 1, pos.end());
   if (files.empty()) files.push_back("-");
-  bool matched = false;
+  const Encoding encoding = ParseEncoding(args.Get("encoding"));
+  if (args.Has("with-filename") && args.Has("no-filename")) throw UsageError("choose one of -H and -h");
+  const bool prefix = args.Has("with-filename") || (files.size() > 1 && !args.Has("no-filename"));
+  bool matched = false, failed = false;
   for (const std::string& name : files) {
-    std::unique_ptr<zub::TStream> in;
     try {
-      in = OpenInput(name);
-    } catch (const std::exception& e) {
-      std::cerr << "zubkit grep: " << e.what() << "\n";
-      return 2;
-    }
-    int64_t lineNo = 0;
-    for (bool eos = false; !eos;) {
-      const UnicodeString line = zub::ReadLnStream(*in, eos, 0);
-      if (eos && line.empty()) break;
-      ++lineNo;
-      int32_t at = 0;
-      if (grep.MatchString(line, at)) {
+      Input in(name);
+      Progress progress(in);
+      const bool binary = !args.Has("binary") && in.LooksBinary();
+      LineReader reader(in);
+      std::string bytes;
+      for (int64_t lineNo = 1; reader.Next(bytes); ++lineNo) {
+        progress.Tick();
+        const UnicodeString line = Decode(bytes, encoding);
+        int32_t at = 0;
+        if (!grep.MatchString(line, at)) continue;
         matched = true;
-        out << name << ":" << lineNo << ":" << grep.MatchStartPos() << "-" << grep.MatchEndPos() << ":"
-            << UnicodeToUtf8(line) << "\n";
+        if (binary) {
+          out << "binary file " << in.Name() << " matches\n";
+          break;
+        }
+        if (prefix) out << in.Name() << ":";
+        out << lineNo << ":" << CharacterPosition(line, grep.MatchStartPos()) << "-"
+            << CharacterPosition(line, grep.MatchEndPos()) << ":" << UnicodeToUtf8(line) << "\n";
       }
+    } catch (const zub::Exception& e) {
+      // A file that cannot be opened or read is reported; the others are still searched.
+      FlushOut();
+      std::cerr << "zubkit grep: " << e.what() << "\n";
+      failed = true;
     }
   }
-  return matched ? 0 : 1;
+  return failed ? 2 : matched ? 0 : 1;
 }
 
 int RunCsvDelim(const Args& args, std::ostream& out) {
-  auto in = OpenInput(args.Positional()[0]);
-  bool eos = false;
-  UnicodeString line = zub::ReadLnStream(*in, eos, 2);
+  Input in(args.Positional()[0]);
+  LineReader reader(in);
+  std::string bytes;
+  reader.Next(bytes);
+  const UnicodeString line = Decode(bytes, ParseEncoding(args.Get("encoding")));
   const zub::TCSVDelimiters d = zub::DetectCSVDelimiter(line);
   const std::array<int32_t, 6> counts = zub::CountCSVDelimiters(line);
   if (d == zub::csvUnknown) {
@@ -79,9 +102,8 @@ int RunCsvDelim(const Args& args, std::ostream& out) {
   return 0;
 }
 
-int RunTokens(const Args& args, std::ostream& out) {
-  if (!args.Has("sep")) throw UsageError("--sep is required");
-  const UnicodeString text = zub::U(args.Positional()[0]);
+// The tokens of one text, split by the library's tokenizer.
+zub::TStrArray TokensOf(const UnicodeString& text, const Args& args) {
   const UnicodeString sep = zub::U(args.Get("sep"));
   zub::TStrArray tokens;
   if (args.Has("escape")) {
@@ -91,34 +113,71 @@ int RunTokens(const Args& args, std::ostream& out) {
   } else {
     zub::Tokenize(text, sep, tokens);
   }
-  for (const auto& t : tokens) out << UnicodeToUtf8(t) << "\n";
+  return tokens;
+}
+
+int RunTokens(const Args& args, std::ostream& out) {
+  if (!args.Has("sep")) throw UsageError("--sep is required");
+  if (args.Has("file") == !args.Positional().empty()) throw UsageError("give either TEXT or --file FILE");
+  if (!args.Has("file")) {
+    for (const auto& t : TokensOf(zub::U(args.Positional()[0]), args)) out << UnicodeToUtf8(t) << "\n";
+    return 0;
+  }
+  Input in(args.Get("file"));
+  Progress progress(in);
+  const Encoding encoding = ParseEncoding(args.Get("encoding"));
+  LineReader reader(in);
+  std::string bytes;
+  for (int64_t lineNo = 1; reader.Next(bytes); ++lineNo) {
+    progress.Tick();
+    for (const auto& t : TokensOf(Decode(bytes, encoding), args))
+      out << lineNo << "\t" << UnicodeToUtf8(t) << "\n";
+  }
   return 0;
 }
 
 const Registration grep({"grep",
                          "PATTERN [FILE...]",
                          "print the lines that match a pattern of the library's matcher",
-                         "Each match: file:line:start-end:text (standard input without files, or for -).\n"
-                         "Exit 0 when something matched, 1 when nothing did, 2 on a bad pattern or file.\n"
+                         "Each match: [file:]line:start-end:text, positions in characters; the file\n"
+                         "name comes when more than one file is searched (-H, -h choose). Standard\n"
+                         "input without files, or for -. A file with a NUL byte in its first block\n"
+                         "prints \"binary file FILE matches\". Text is decoded with --encoding (default\n"
+                         "auto: UTF-8, or Windows-1252 for a line that is not UTF-8).\n"
+                         "Exit 0 when something matched, 1 when nothing did, 2 on a bad pattern or\n"
+                         "when a file could not be read (the other files are still searched).\n"
                          "Patterns: literal text, . ^ $ [set] [^set] (group), and * + ? after a\n"
                          "character, a group, a set or \".\".",
                          {{"ignore-case", "", "letters A..Z match either case", 'i'},
                           {"start", "N", "first position a match may start at"},
-                          {"explain", "", "print the compiled tokens instead of searching"}},
+                          {"explain", "", "print the compiled tokens instead of searching"},
+                          {"with-filename", "", "print the file name with each match", 'H'},
+                          {"no-filename", "", "never print the file name", 'h'},
+                          {"encoding", "NAME", "auto, utf-8, windows-1252 or latin-1"},
+                          {"binary", "", "print matching lines of binary files too"}},
                          1,
                          1 << 20,
                          RunGrep});
-const Registration csv(
-    {"csv-delim", "FILE", "detect the delimiter of a CSV file's first line", "", {}, 1, 1, RunCsvDelim});
-const Registration tokens({"tokens",
-                           "TEXT",
-                           "split a text into tokens, one per line",
-                           "",
-                           {{"sep", "SEP", "the separator (required)"},
-                            {"escape", "C", "a character that makes the separator after it literal"}},
-                           1,
-                           1,
-                           RunTokens});
+const Registration csv({"csv-delim",
+                        "FILE",
+                        "detect the delimiter of a CSV file's first line",
+                        "FILE may be - for standard input.",
+                        {{"encoding", "NAME", "auto, utf-8, windows-1252 or latin-1"}},
+                        1,
+                        1,
+                        RunCsvDelim});
+const Registration tokens(
+    {"tokens",
+     "[TEXT]",
+     "split a text, or each line of a file, into tokens, one per line",
+     "With --file, each token comes as LINE<tab>TOKEN; FILE may be - for standard input.",
+     {{"sep", "SEP", "the separator (required)"},
+      {"escape", "C", "a character that makes the separator after it literal"},
+      {"file", "FILE", "split each line of FILE instead of TEXT"},
+      {"encoding", "NAME", "auto, utf-8, windows-1252 or latin-1 (with --file)"}},
+     0,
+     1,
+     RunTokens});
 
 const TourRegistration stop({60, "Pattern matching, tokens and text transforms", [](std::ostream& out) {
                                using namespace zub;

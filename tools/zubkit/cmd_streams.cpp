@@ -1,9 +1,12 @@
 // `zubkit tags`, `zubkit numbers` and `zubkit lines`: the stream readers on a file.
 #include <ostream>
+#include <stdexcept>
 #include <vector>
 
 #include "tools/zubkit/cli.hpp"
 #include "tools/zubkit/input.hpp"
+#include "tools/zubkit/progress.hpp"
+#include "tools/zubkit/text_lines.hpp"
 #include "zubcorekit.hpp"
 
 namespace zubkit {
@@ -42,15 +45,26 @@ std::vector<UnicodeString> SplitNames(const std::string& csv) {
   return names;
 }
 
+// Refuses binary input for the text commands unless --binary asks for it.
+void RequireText(Input& in, const Args& args) {
+  if (!args.Has("binary") && in.LooksBinary())
+    throw std::runtime_error(in.Name() +
+                             ": binary file (a NUL byte in its first block); --binary reads it anyway");
+}
+
 int RunTags(const Args& args, std::ostream& out) {
-  auto in = OpenInput(args.Positional()[0]);
+  Input in(args.Positional()[0]);
+  RequireText(in, args);
+  Progress progress(in);
   std::vector<UnicodeString> list = SplitNames(args.Get("names"));
   list.push_back(u"\x01(other)");  // the placeholder: never a tag name
   const UnicodeString attr = zub::U(args.Get("attr"));
   UnicodeString attribs, content, name;
   for (;;) {
-    const int32_t ix = zub::ReadNextTagInStream(*in, list, attribs, content, name);
-    if (name.empty() && in->AtEnd()) break;
+    in.BeforeRead();
+    const int32_t ix = zub::ReadNextTagInStream(in.Stream(), list, attribs, content, name);
+    if (name.empty() && in.AtEnd()) break;
+    progress.Tick();
     const std::string shownIx = ix == static_cast<int32_t>(list.size()) - 1 ? "-" : std::to_string(ix);
     if (args.Has("attr")) {
       const UnicodeString value = zub::ScanForXMLAttrib(attribs, attr);
@@ -66,12 +80,16 @@ int RunNumbers(const Args& args, std::ostream& out) {
   const std::string sep = args.Get("sep", "dot");
   const int32_t decPChar = sep == "dot" ? 1 : sep == "comma" ? 2 : sep == "both" ? 3 : 0;
   if (decPChar == 0) throw UsageError("--sep takes dot, comma or both");
-  auto in = OpenInput(args.Positional()[0]);
+  Input in(args.Positional()[0]);
+  Progress progress(in);
   const bool allowExp = !args.Has("no-exp");
-  while (!in->AtEnd()) {
+  while (!in.AtEnd()) {
     zub::TFPNumScanner scanner(allowExp, decPChar);
-    while (scanner.Feed(in->ReadByte())) {
+    for (;;) {
+      in.BeforeRead();
+      if (!scanner.Feed(in.Stream().ReadByte())) break;
     }
+    progress.Tick();
     if (!scanner.Failed())
       out << UnicodeToUtf8(zub::FloatToStr(scanner.Result(), zub::TFormatSettings::Invariant())) << "\n";
   }
@@ -79,16 +97,33 @@ int RunNumbers(const Args& args, std::ostream& out) {
 }
 
 int RunLines(const Args& args, std::ostream& out) {
-  const auto mode = static_cast<int32_t>(args.GetInt("eol", 2, 0, 4));
-  auto in = OpenInput(args.Positional()[0]);
-  int64_t count = 0;
-  for (bool eos = false; !eos;) {
-    const UnicodeString line = zub::ReadLnStream(*in, eos, mode);
-    if (eos && line.empty()) break;
-    ++count;
-    if (!args.Has("count")) out << UnicodeToUtf8(line) << "\n";
+  Input in(args.Positional()[0]);
+  RequireText(in, args);
+  Progress progress(in);
+  const bool count = args.Has("count");
+  const Encoding encoding = ParseEncoding(args.Get("encoding"));
+  if (args.Has("eol")) {
+    // The library's line-end modes, bytes as characters 0..255 as the stream readers give them.
+    const auto mode = static_cast<int32_t>(args.GetInt("eol", 2, 0, 4));
+    int64_t lines = 0;
+    for (bool eos = false; !eos;) {
+      in.BeforeRead();
+      const UnicodeString line = zub::ReadLnStream(in.Stream(), eos, mode);
+      if (eos && line.empty()) break;
+      ++lines;
+      progress.Tick();
+      if (!count) out << UnicodeToUtf8(Decode(zub::UnicodeToAnsi(line), encoding)) << "\n";
+    }
+    if (count) out << lines << "\n";
+    return 0;
   }
-  if (args.Has("count")) out << count << "\n";
+  LineReader reader(in);
+  std::string bytes;
+  while (reader.Next(bytes)) {
+    progress.Tick();
+    if (!count) out << UnicodeToUtf8(Decode(bytes, encoding)) << "\n";
+  }
+  if (count) out << reader.Ends() << "\n";
   return 0;
 }
 
@@ -113,9 +148,16 @@ const Registration numbers({"numbers",
                             RunNumbers});
 const Registration lines({"lines",
                           "FILE",
-                          "print or count the lines of a file in a line-end mode",
-                          "Modes: 0 LF, 1 CR, 2 CR or LF (default), 3 LF CR, 4 CR LF.",
-                          {{"eol", "0..4", "line-end mode"}, {"count", "", "print the number of lines only"}},
+                          "print or count the lines of a file",
+                          "Lines end with LF, CR LF or CR, one end each; --count prints the number of\n"
+                          "ends, as wc -l does for LF files. --eol reads with the library's line-end\n"
+                          "modes instead: 0 LF, 1 CR, 2 CR or LF, 3 LF CR, 4 CR LF. Text is decoded with\n"
+                          "--encoding (default auto: UTF-8, or Windows-1252 for a line that is not UTF-8)\n"
+                          "and printed as UTF-8. FILE may be - for standard input.",
+                          {{"eol", "0..4", "the library's line-end mode"},
+                           {"count", "", "print the number of line ends only"},
+                           {"encoding", "NAME", "auto, utf-8, windows-1252 or latin-1"},
+                           {"binary", "", "read a file that looks binary (a NUL byte) anyway"}},
                           1,
                           1,
                           RunLines});

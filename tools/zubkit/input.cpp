@@ -1,20 +1,36 @@
 #include "tools/zubkit/input.hpp"
 
-#include <iostream>
-#include <iterator>
+#include <cstring>
+
+#include "tools/zubkit/output.hpp"
 
 namespace zubkit {
 
-std::unique_ptr<zub::TStream> OpenInput(const std::string& path) {
-  if (path != "-")
-    return std::make_unique<zub::TFileStream>(zub::SystemNameToUnicode(path),
-                                              zub::fmOpenRead | zub::fmShareDenyWrite);
-  auto m = std::make_unique<zub::TMemoryStream>();
-  char buf[65536];
-  while (std::cin.read(buf, sizeof buf) || std::cin.gcount() > 0)
-    m->WriteBuffer(buf, static_cast<int32_t>(std::cin.gcount()));
-  m->SetPosition(0);
-  return m;
+Input::Input(const std::string& Path)
+    : FName(Path == "-" ? "(standard input)" : Path), FStandard(Path == "-") {
+  // Standard input through its name, so it is read like any file, as the bytes come.
+  const zub::UnicodeString name =
+      FStandard ? zub::UnicodeString(u"/dev/stdin") : zub::SystemNameToUnicode(Path);
+  FStream = std::make_unique<zub::TFileStream>(name, zub::fmOpenRead | zub::fmShareDenyNone);
+  FInteractive = !FStream->CanSeek();
+  if (!FInteractive) {
+    try {
+      FTotal = FStream->Size();
+    } catch (const zub::Exception&) {
+      FTotal = -1;
+    }
+    if (FTotal == 0) FTotal = -1;  // /proc files say 0 and have content
+  }
+}
+
+void Input::Wait() {
+  FlushOut();
+}
+
+bool Input::LooksBinary() {
+  if (AtEnd()) return false;
+  const std::span<const uint8_t> first = FStream->Buffered();
+  return std::memchr(first.data(), 0, first.size()) != nullptr;
 }
 
 }  // namespace zubkit

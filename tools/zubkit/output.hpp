@@ -1,0 +1,29 @@
+// Standard output of the commands: buffered, and strict about failures. A write the system
+// refuses (a full disk, `> /dev/full`, a closed standard output) raises WriteError with the
+// system's reason, which the command frame reports as "write error: REASON" (exit 1); a
+// broken pipe raises it too, and the frame ends quietly.
+#pragma once
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace zubkit {
+
+class WriteError : public std::runtime_error {
+ public:
+  WriteError(const std::string& reason, bool brokenPipe)
+      : std::runtime_error("write error: " + reason), FBrokenPipe(brokenPipe) {}
+  bool BrokenPipe() const { return FBrokenPipe; }
+
+ private:
+  bool FBrokenPipe;
+};
+
+// The stream the commands write to: standard output.
+std::ostream& Out();
+// Hands what is buffered to the system; raises WriteError when it refuses. The input side
+// calls this before it waits for a pipe or terminal, so output keeps pace with input.
+void FlushOut();
+
+}  // namespace zubkit

@@ -1,0 +1,108 @@
+#include "tools/zubkit/text_lines.hpp"
+
+#include <cstring>
+
+#include "tools/zubkit/cli.hpp"
+
+namespace zubkit {
+
+Encoding ParseEncoding(const std::string& name) {
+  if (name.empty() || name == "auto") return Encoding::Auto;
+  if (name == "utf-8" || name == "utf8") return Encoding::Utf8;
+  if (name == "windows-1252" || name == "cp1252") return Encoding::Windows1252;
+  if (name == "latin-1" || name == "latin1" || name == "iso-8859-1") return Encoding::Latin1;
+  throw UsageError("--encoding takes auto, utf-8, windows-1252 or latin-1, not '" + name + "'");
+}
+
+bool IsValidUtf8(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<uint8_t>(s[i]);
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    size_t len = 0;
+    uint32_t cp = 0, min = 0;
+    if ((b & 0xE0) == 0xC0) {
+      len = 2, cp = b & 0x1F, min = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+      len = 3, cp = b & 0x0F, min = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+      len = 4, cp = b & 0x07, min = 0x10000;
+    } else {
+      return false;
+    }
+    if (i + len > s.size()) return false;
+    for (size_t k = 1; k < len; ++k) {
+      const auto c = static_cast<uint8_t>(s[i + k]);
+      if ((c & 0xC0) != 0x80) return false;
+      cp = cp << 6 | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += len;
+  }
+  return true;
+}
+
+zub::UnicodeString Decode(std::string_view bytes, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8:
+      return zub::Utf8ToUnicode(bytes);
+    case Encoding::Windows1252:
+      return zub::AnsiToUnicode(bytes);
+    case Encoding::Latin1: {
+      zub::UnicodeString text(bytes.size(), u'\0');
+      for (size_t i = 0; i < bytes.size(); ++i) text[i] = static_cast<uint8_t>(bytes[i]);
+      return text;
+    }
+    case Encoding::Auto:
+      break;
+  }
+  return IsValidUtf8(bytes) ? zub::Utf8ToUnicode(bytes) : zub::AnsiToUnicode(bytes);
+}
+
+bool LineReader::Next(std::string& line) {
+  line.clear();
+  zub::TStream& s = FIn.Stream();
+  bool any = false;
+  for (;;) {
+    FIn.BeforeRead();
+    std::span<const uint8_t> window = s.Buffered();
+    if (window.empty()) {
+      const int b = s.ReadByte();
+      if (b < 0) return any;
+      any = true;
+      if (b == '\n' || b == '\r') {
+        if (b == '\r') {
+          FIn.BeforeRead();
+          if (!s.AtEnd() && s.Buffered()[0] == '\n') s.Consume(1);
+        }
+        ++FEnds;
+        return true;
+      }
+      line.push_back(static_cast<char>(b));
+      continue;
+    }
+    any = true;
+    const uint8_t* p = window.data();
+    size_t k = 0;
+    while (k < window.size() && p[k] != '\n' && p[k] != '\r') ++k;
+    line.append(reinterpret_cast<const char*>(p), k);
+    if (k == window.size()) {
+      s.Consume(k);
+      continue;
+    }
+    const bool cr = p[k] == '\r';
+    s.Consume(k + 1);
+    if (cr) {
+      // CR LF is one end; the LF may sit in the next block.
+      FIn.BeforeRead();
+      if (!s.AtEnd() && s.Buffered()[0] == '\n') s.Consume(1);
+    }
+    ++FEnds;
+    return true;
+  }
+}
+
+}  // namespace zubkit
