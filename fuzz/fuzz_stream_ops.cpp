@@ -57,8 +57,10 @@ void Run(zub::TStream& s, const uint8_t* data, size_t size) {
         std::string got(n, '\0');
         const int32_t r = s.Read(got.data(), static_cast<int32_t>(n));
         const int64_t want = std::clamp<int64_t>(static_cast<int64_t>(model.size()) - pos, 0, n);
-        Check(r == want && got.compare(0, static_cast<size_t>(r), model, static_cast<size_t>(pos),
-                                       static_cast<size_t>(r)) == 0);
+        Check(r == want);
+        if (r > 0)
+          Check(got.compare(0, static_cast<size_t>(r), model, static_cast<size_t>(pos),
+                            static_cast<size_t>(r)) == 0);
         pos += r;
         break;
       }

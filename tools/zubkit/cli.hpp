@@ -61,12 +61,14 @@ struct Registration {
   explicit Registration(Command command) { Register(std::move(command)); }
 };
 
-// A stop of `zubkit tour`: a title and what it shows on built-in samples. Stops run in
+// A stop of `zubkit tour`: a title, the header a program includes for what the stop shows,
+// and what it shows on built-in samples: each library call beside its result. Stops run in
 // ascending order.
 struct TourStop {
   int order;
   std::string title;
   std::function<void(std::ostream& out)> show;
+  std::string header;
 };
 void RegisterTourStop(TourStop stop);
 

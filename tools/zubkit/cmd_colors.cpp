@@ -163,7 +163,8 @@ const Registration scale(
      RunScale});
 
 const TourRegistration stop(
-    {15, "Colours", [](std::ostream& out) {
+    {15, "Colours",
+     [](std::ostream& out) {
        using namespace zub;
        out << "Named colours and models, for LightSeaGreen:\n";
        Describe(0xAAB220, out);
@@ -176,7 +177,8 @@ const TourRegistration stop(
        out << "Light of 580 nm is " << UnicodeToUtf8(ObtainColorName(WavelengthToColor(580, 0.8), true))
            << "\n";
        out << "Try: zubkit color tomato, zubkit color 255,128,0, zubkit scale rainbow --size 8\n";
-     }});
+     },
+     "colors/ZUB_zubcolors.hpp"});
 
 }  // namespace
 }  // namespace zubkit

@@ -37,7 +37,8 @@ const Registration date(
      RunDate});
 
 const TourRegistration stop(
-    {20, "Run-time services", [](std::ostream& out) {
+    {20, "Run-time services",
+     [](std::ostream& out) {
        using namespace zub;
        const TDateTime t = EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 0);
        out << "Dates are day numbers: 2024-03-05 14:07:09 is "
@@ -53,7 +54,8 @@ const TourRegistration stop(
        out << "8-bit text is Windows-1252: \"caf\u00e9 \u20ac5\" is " << s.Size() << " bytes in a stream\n";
        out << "Windows paths work: C:\\tmp\\a.txt is " << HostPath(u"C:\\tmp\\a.txt") << " here\n";
        out << "Try: zubkit date, zubkit date 45356.5 --format \"ddd d mmm yyyy hh:nn\"\n";
-     }});
+     },
+     "host/host.hpp"});
 
 }  // namespace
 }  // namespace zubkit

@@ -80,7 +80,8 @@ const Registration time({"time",
                          RunTime});
 
 const TourRegistration stop(
-    {30, "Number and time formatting", [](std::ostream& out) {
+    {30, "Number and time formatting",
+     [](std::ostream& out) {
        using namespace zub;
        out << "Fixed-width fields switch to exponent notation when a value will not fit:\n";
        for (double v : {1234.5678, 0.001, 12345678901.0}) {
@@ -98,7 +99,8 @@ const TourRegistration stop(
            << "\", StrToTriState(\" YES \") is tsTrue: " << (StrToTriState(u" YES ") == tsTrue ? "yes" : "no")
            << "\n";
        out << "Try: zubkit fmt 1234.56 --width 10 --decimals -2, zubkit time 3723.25 --format 3\n";
-     }});
+     },
+     "strings/ZUB_stringl.hpp"});
 
 }  // namespace
 }  // namespace zubkit

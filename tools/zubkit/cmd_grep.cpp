@@ -179,7 +179,8 @@ const Registration tokens(
      1,
      RunTokens});
 
-const TourRegistration stop({60, "Pattern matching, tokens and text transforms", [](std::ostream& out) {
+const TourRegistration stop({60, "Pattern matching, tokens and text transforms",
+                             [](std::ostream& out) {
                                using namespace zub;
                                TGrep g(nullptr);
                                g.SetRegExp(u"err[a-z]* code [0-9]+");
@@ -211,7 +212,8 @@ const TourRegistration stop({60, "Pattern matching, tokens and text transforms",
                                    << (DeScramble(Scramble(u"secret")) == u"secret" ? "yes" : "no") << "\n";
                                out << "Try: zubkit grep -i 'err.*[0-9]+' FILE, zubkit grep --explain "
                                       "'(ab)*[x-z]+', zubkit tokens 'a;b;;c' --sep ';'\n";
-                             }});
+                             },
+                             "strings/ZUB_stringl.hpp"});
 
 }  // namespace
 }  // namespace zubkit

@@ -103,7 +103,8 @@ const Registration constants(
      RunConst});
 
 const TourRegistration stop(
-    {10, "The package and its constants", [](std::ostream& out) {
+    {10, "The package and its constants",
+     [](std::ostream& out) {
        out << "The library is one package of nine units, loaded in this order:\n";
        PrintUnits(out);
        out << "Constants are stored as 80-bit values; uc_MaxDouble sits one bit below 1.7e308:\n";
@@ -113,7 +114,8 @@ const TourRegistration stop(
        std::snprintf(buf, sizeof buf, "%.15g", zub::uc_LnFactorial[1000]);
        out << "  ln(1000!)    = " << buf << "  (uc_LnFactorial[1000])\n";
        out << "Try: zubkit units, zubkit const uc_e, zubkit const --lnfact 20\n";
-     }});
+     },
+     "foundation/zubcorekit_rt_120XS.hpp"});
 
 }  // namespace
 }  // namespace zubkit

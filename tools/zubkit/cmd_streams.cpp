@@ -163,7 +163,8 @@ const Registration lines({"lines",
                           RunLines});
 
 const TourRegistration stop(
-    {50, "Streams and tags", [](std::ostream& out) {
+    {50, "Streams and tags",
+     [](std::ostream& out) {
        using namespace zub;
        TStringStream xml(
            u"<!-- sample --><label font=\"Arial\" size=\"12\">Hello <b>world</b></label><point x=\"1\" "
@@ -192,7 +193,8 @@ const TourRegistration stop(
            << (ReadExtendedFromStream(bin, error) == uc_ln10 && !error ? "exactly" : "wrongly") << "\n";
        out << "Try: zubkit tags FILE --names a,b, zubkit numbers FILE --sep both, zubkit lines FILE --eol 4 "
               "--count\n";
-     }});
+     },
+     "streams/ZUB_streams.hpp"});
 
 }  // namespace
 }  // namespace zubkit

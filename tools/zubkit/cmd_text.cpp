@@ -7,7 +7,8 @@
 namespace zubkit {
 namespace {
 
-const TourRegistration stop({40, "String editing", [](std::ostream& out) {
+const TourRegistration stop({40, "String editing",
+                             [](std::ostream& out) {
                                using namespace zub;
                                const UnicodeString line = u"  name = Widget; size = 12; colour = red  ";
                                out << "Sample line: \"" << UnicodeToUtf8(line) << "\"\n";
@@ -34,7 +35,8 @@ const TourRegistration stop({40, "String editing", [](std::ostream& out) {
                                for (int32_t i = 0; i < list.Count(); ++i)
                                  out << (i ? ", " : "") << UnicodeToUtf8(list.Strings(i));
                                out << "\n";
-                             }});
+                             },
+                             "strings/ZUB_stringl.hpp"});
 
 }  // namespace
 }  // namespace zubkit

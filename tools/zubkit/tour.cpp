@@ -7,10 +7,15 @@ namespace zubkit {
 namespace {
 
 int RunTour(const Args&, std::ostream& out) {
-  out << "A tour of zubcorekit: each stop shows one part of the library on a built-in sample.\n";
+  out << "zubcorekit is a base library for scientific and charting applications that rely on the\n"
+         "formats, layouts and conventions of their Windows past: fixed-width number layouts,\n"
+         "Windows-1252 text files with CR LF ends, colour scales stored as text, XML-like tag files,\n"
+         "raw 80-bit values in streams, 1-based positions. Each stop below shows one part of it on\n"
+         "a built-in sample: the header to include, then each call beside its result.\n";
   int n = 0;
   for (const auto& stop : TourStops()) {
     out << "\n== " << ++n << ". " << stop.title << " ==\n";
+    out << "#include \"" << stop.header << "\"\n";
     stop.show(out);
   }
   out << "\n'zubkit --help' lists the commands; 'zubkit help COMMAND' explains one.\n";

@@ -1,0 +1,11 @@
+# Runs the README's example in a fresh folder and compares its output with the README's.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${EXAMPLE} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+file(READ ${EXPECTED} expected)
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "the README example printed\n${out}\ninstead of\n${expected}")
+endif()
+if(NOT rc EQUAL 1)
+  message(FATAL_ERROR "the README example exited with ${rc}, the README says 1")
+endif()
