@@ -179,41 +179,39 @@ const Registration tokens(
      1,
      RunTokens});
 
-const TourRegistration stop({60, "Pattern matching, tokens and text transforms",
-                             [](std::ostream& out) {
-                               using namespace zub;
-                               TGrep g(nullptr);
-                               g.SetRegExp(u"err[a-z]* code [0-9]+");
-                               int32_t at = 0;
-                               const UnicodeString line = u"12:01 Error code 42 in module";
-                               g.SetIgnoreCase(true);
-                               if (g.MatchString(line, at))
-                                 out << "\"err[a-z]* code [0-9]+\", ignoring case, matches \""
-                                     << UnicodeToUtf8(line) << "\" at " << g.MatchStartPos() << ".."
-                                     << g.MatchEndPos() << "\n";
-                               g.SetIgnoreCase(false);
-                               g.SetRegExp(u"a*a*a*a*a*a*a*a*a*a*b");
-                               out << "The pathological a*a*...a*b on 10 000 letters: "
-                                   << (g.MatchString(UnicodeString(10000, u'a'), at) ? "match" : "no match")
-                                   << ", in linear time\n";
-                               TStrArray t;
-                               Tokenize(u"a!,b,c", u",", u'!', t);
-                               out << "Tokenize(\"a!,b,c\", \",\", escape \"!\") gives " << t.size()
-                                   << " tokens: \"" << UnicodeToUtf8(t[0]) << "\" and \""
-                                   << UnicodeToUtf8(t[1]) << "\"\n";
-                               out << "DetectCSVDelimiter(\"a;b;c,d\") is "
-                                   << UnicodeToUtf8(
-                                          UnicodeString(CSVDELIMITERIDS[DetectCSVDelimiter(u"a;b;c,d")]))
-                                   << "; CreateParList of 1, 2, 3 cut after 2: "
-                                   << UnicodeToUtf8(CreateParList({1, 2, 3}, false, 2, true)) << "\n";
-                               out << "ExpandDiphthongs(\"\u00c4rger mit Stra\u00dfen\") is \""
-                                   << UnicodeToUtf8(ExpandDiphthongs(u"\u00c4rger mit Stra\u00dfen"))
-                                   << "\", and Scramble round-trips: "
-                                   << (DeScramble(Scramble(u"secret")) == u"secret" ? "yes" : "no") << "\n";
-                               out << "Try: zubkit grep -i 'err.*[0-9]+' FILE, zubkit grep --explain "
-                                      "'(ab)*[x-z]+', zubkit tokens 'a;b;;c' --sep ';'\n";
-                             },
-                             "strings/ZUB_stringl.hpp"});
+const TourRegistration stop(
+    {60, "Pattern matching, tokens and text transforms",
+     [](std::ostream& out) {
+       using namespace zub;
+       TGrep g(nullptr);
+       g.SetRegExp(u"err[a-z]* code [0-9]+");
+       int32_t at = 0;
+       const UnicodeString line = u"12:01 Error code 42 in module";
+       g.SetIgnoreCase(true);
+       if (g.MatchString(line, at))
+         out << "TGrep with SetRegExp(\"err[a-z]* code [0-9]+\") and SetIgnoreCase(true):\n  MatchString(\""
+             << UnicodeToUtf8(line) << "\", at) is true, MatchStartPos() = " << g.MatchStartPos()
+             << ", MatchEndPos() = " << g.MatchEndPos() << "\n";
+       g.SetIgnoreCase(false);
+       g.SetRegExp(u"a*a*a*a*a*a*a*a*a*a*b");
+       out << "  SetRegExp(\"a*a*a*a*a*a*a*a*a*a*b\") on 10 000 letters a: "
+           << (g.MatchString(UnicodeString(10000, u'a'), at) ? "match" : "no match") << ", in linear time\n";
+       TStrArray t;
+       Tokenize(u"a!,b,c", u",", u'!', t);
+       out << "Tokenize(\"a!,b,c\", \",\", '!', tokens) gives " << t.size() << " tokens: \""
+           << UnicodeToUtf8(t[0]) << "\" and \"" << UnicodeToUtf8(t[1]) << "\"\n";
+       out << "DetectCSVDelimiter(\"a;b;c,d\") is "
+           << UnicodeToUtf8(UnicodeString(CSVDELIMITERIDS[DetectCSVDelimiter(u"a;b;c,d")]))
+           << "\nCreateParList({1, 2, 3}, false, 2, true) = "
+           << UnicodeToUtf8(CreateParList({1, 2, 3}, false, 2, true)) << "\n";
+       out << "ExpandDiphthongs(\"\u00c4rger mit Stra\u00dfen\") is \""
+           << UnicodeToUtf8(ExpandDiphthongs(u"\u00c4rger mit Stra\u00dfen"))
+           << "\"\nDeScramble(Scramble(\"secret\")) == \"secret\": "
+           << (DeScramble(Scramble(u"secret")) == u"secret" ? "yes" : "no") << "\n";
+       out << "Try: zubkit grep -i 'err.*[0-9]+' FILE, zubkit grep --explain "
+              "'(ab)*[x-z]+', zubkit tokens 'a;b;;c' --sep ';'\n";
+     },
+     "strings/ZUB_stringl.hpp"});
 
 }  // namespace
 }  // namespace zubkit

@@ -105,9 +105,11 @@ const Registration constants(
 const TourRegistration stop(
     {10, "The package and its constants",
      [](std::ostream& out) {
-       out << "The library is one package of nine units, loaded in this order:\n";
+       out << "GetPackageInfoTable() lists the package's nine units in load order, with UnitInfo[i].Name\n"
+              "and LoadCount():\n";
        PrintUnits(out);
-       out << "Constants are stored as 80-bit values; uc_MaxDouble sits one bit below 1.7e308:\n";
+       out << "The constants of foundation/ZUB_univconst.hpp are 80-bit values; uc_MaxDouble sits one bit\n"
+              "below 1.7e308:\n";
        out << "  uc_MaxDouble = " << Digits21(zub::uc_MaxDouble) << "\n";
        out << "  uc_ln10      = " << Digits21(zub::uc_ln10) << "\n";
        char buf[40];

@@ -169,18 +169,19 @@ const TourRegistration stop(
        TStringStream xml(
            u"<!-- sample --><label font=\"Arial\" size=\"12\">Hello <b>world</b></label><point x=\"1\" "
            u"y=\"2.5\"/>");
-       out << "Reading tags from an XML-like text with the list label, point, dummy:\n";
+       out << "ReadNextTagInStream(xml, {\"label\", \"point\", \"dummy\"}, attribs, content), three times:\n";
        const UnicodeString list[] = {u"label", u"point", u"dummy"};
        UnicodeString attribs, content;
        for (int i = 0; i < 3; ++i) {
          const int32_t ix = ReadNextTagInStream(xml, list, attribs, content);
          out << "  index " << ix << ": attributes [" << UnicodeToUtf8(attribs) << "] content ["
              << UnicodeToUtf8(content) << "]";
-         if (ix == 1) out << ", y = " << UnicodeToUtf8(ScanForXMLAttrib(attribs, u"Y"));
+         if (ix == 1)
+           out << ", ScanForXMLAttrib(attribs, \"Y\") = " << UnicodeToUtf8(ScanForXMLAttrib(attribs, u"Y"));
          out << "\n";
        }
        TStringStream nums(u"  -12.5E+3; 7. 3,25 1E999");
-       out << "Scanning numbers from \"  -12.5E+3; 7. 3,25 1E999\" (either separator):";
+       out << "ScanStreamFPNum(nums, true, 3) on \"  -12.5E+3; 7. 3,25 1E999\", four times:";
        for (int i = 0; i < 4; ++i)
          out << " "
              << UnicodeToUtf8(FloatToStr(ScanStreamFPNum(nums, true, 3), TFormatSettings::Invariant()));
@@ -189,7 +190,8 @@ const TourRegistration stop(
        WriteExtendedToStream(bin, uc_ln10);
        bin.SetPosition(0);
        bool error = false;
-       out << "An 80-bit value takes " << bin.Size() << " bytes and reads back "
+       out << "WriteExtendedToStream(bin, uc_ln10) writes " << bin.Size()
+           << " bytes; ReadExtendedFromStream reads it back "
            << (ReadExtendedFromStream(bin, error) == uc_ln10 && !error ? "exactly" : "wrongly") << "\n";
        out << "Try: zubkit tags FILE --names a,b, zubkit numbers FILE --sep both, zubkit lines FILE --eol 4 "
               "--count\n";
