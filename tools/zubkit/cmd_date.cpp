@@ -1,4 +1,5 @@
 // `zubkit date`: the run-time layer's date formatting, and the tour's look at the host services.
+#include <cmath>
 #include <ostream>
 
 #include "tools/zubkit/cli.hpp"
@@ -16,8 +17,14 @@ int RunDate(const Args& args, std::ostream& out) {
     double serial = 0;
     int32_t code = 0;
     zub::Val(U(args.Positional()[0]), serial, code);
-    if (code != 0 || serial < -693593 || serial > 2958465)
-      throw UsageError("DAYS wants a day number between -693593 and 2958465 (0 is 1899-12-30)");
+    // The day is the integer part, also for negative numbers, so -693593.5 is still in
+    // year 1; the year is checked after decoding because milliseconds round up to the next day.
+    uint16_t year = 0, month = 0, day = 0;
+    if (code == 0 && std::isfinite(serial) && std::fabs(serial) < 3e6)
+      zub::DecodeDate(serial, year, month, day);
+    if (year < 1 || year > 9999)
+      throw UsageError("DAYS wants a day number from -693593 (0001-01-01) to 2958465 (9999-12-31), not '" +
+                       args.Positional()[0] + "'");
     when = serial;
   }
   const zub::UnicodeString format = U(args.Get("format", "yyyy-mm-dd hh:nn:ss"));
@@ -29,6 +36,8 @@ const Registration date(
     {"date",
      "[DAYS]",
      "format a date and time (now, or DAYS since 1899-12-30)",
+     "DAYS counts from 1899-12-30 (day 0), negative numbers count back: -1 is 1899-12-29.\n"
+     "The fraction is the time of day, also after a negative day: -1.25 is 1899-12-29 06:00.\n"
      "Format specifiers: d dd ddd dddd m mm mmm mmmm yy yyyy h hh n nn s ss z zzz am/pm,\n"
      "\"quoted\" or 'quoted' text is copied.",
      {{"format", "FMT", "format string (default yyyy-mm-dd hh:nn:ss)"}},

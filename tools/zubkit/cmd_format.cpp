@@ -1,4 +1,5 @@
 // `zubkit fmt` and `zubkit time`: the library's number and time layouts.
+#include <cmath>
 #include <ostream>
 
 #include "tools/zubkit/cli.hpp"
@@ -45,10 +46,31 @@ int RunFmt(const Args& args, std::ostream& out) {
   return 0;
 }
 
+// TimeString reduces hours modulo 65536 and shows a negative duration as zero, so the
+// command refuses what would come out wrong and writes the sign itself.
+constexpr long double kMaxSeconds = 65536.0L * 3600;
+constexpr long double kSecondsPerDay = 86400;
+
 int RunTime(const Args& args, std::ostream& out) {
-  const auto seconds = static_cast<double>(ParseValue(args.Positional()[0]));
-  const auto format = static_cast<uint8_t>(args.GetInt("format", 0, 0, 255));
-  out << UnicodeToUtf8(zub::TimeString(seconds, format)) << "\n";
+  const std::string& text = args.Positional()[0];
+  const long double value = ParseValue(text);
+  const auto format = static_cast<uint8_t>(args.GetInt("format", 0, 0, 5));
+  if (format == 5) {
+    if (!(value >= 0 && value < kSecondsPerDay))
+      throw UsageError("--format 5 is a time of day: SECONDS from 0 to below 86400, not '" + text + "'");
+  } else if (!(std::fabs(value) < kMaxSeconds)) {
+    throw UsageError("SECONDS wants a duration shorter than 65536 hours (235929600 s), not '" + text + "'");
+  }
+  const auto seconds = static_cast<double>(value);
+  std::string shown = UnicodeToUtf8(zub::TimeString(std::fabs(seconds), format));
+  // A duration that shows as zero gets no sign; a blank-filled hour field takes the sign in its blank.
+  if (seconds < 0 && shown != UnicodeToUtf8(zub::TimeString(0, format))) {
+    if (shown[0] == ' ')
+      shown[0] = '-';
+    else
+      shown.insert(shown.begin(), '-');
+  }
+  out << shown << "\n";
   return 0;
 }
 
@@ -73,7 +95,10 @@ const Registration fmt(
 const Registration time({"time",
                          "SECONDS",
                          "write a duration as a clock text",
-                         "Formats: 0 hh:mm:ss.cc, 1 hh:mm:ss, 2 hhHmm, 3 hhHmm'ss\", 4 hh:mm, 5 h:mm a/p.",
+                         "Formats: 0 hh:mm:ss.cc, 1 hh:mm:ss, 2 hhHmm, 3 hhHmm'ss\", 4 hh:mm, 5 h:mm a/p.\n"
+                         "Formats 0 to 4 show durations shorter than 65536 hours; a negative one gets a\n"
+                         "leading \"-\" (none when it shows as zero). Format 5 is a time of day: SECONDS\n"
+                         "from 0 to below 86400. Hundredths are cut, not rounded.",
                          {{"format", "N", "layout 0..5 (default 0)"}},
                          1,
                          1,
