@@ -18,14 +18,40 @@ std::string Fixed(double v, int decimals = 3) {
   return buf;
 }
 
-// A colour name (any case), $BBGGRR, #RRGGBB or r,g,b.
+// "grey" for "gray" in any case, keeping the case of the letter: DarkGrey -> DarkGray.
+zub::UnicodeString GrayForGrey(zub::UnicodeString s) {
+  for (size_t i = 0; i + 4 <= s.size(); ++i)
+    if (zub::SameText(s.substr(i, 4), u"grey")) s[i + 2] = s[i + 2] == u'E' ? u'A' : u'a';
+  return s;
+}
+
+// The row of AllZUBColorNames for a name in any case, also with the "cl" prefix that
+// ObtainColorName shows and with "grey" where the table spells "gray"; -1 for none.
+// The name as written is tried first, so no table name is ever shadowed.
+int FindColorName(const zub::UnicodeString& name) {
+  std::vector<zub::UnicodeString> tries{name};
+  if (name.size() > 2 && zub::SameText(name.substr(0, 2), u"cl")) tries.push_back(name.substr(2));
+  for (size_t i = 0, n = tries.size(); i < n; ++i) tries.push_back(GrayForGrey(tries[i]));
+  for (const auto& t : tries)
+    for (size_t i = 0; i < zub::AllZUBColorNames.size(); ++i)
+      if (zub::SameText(zub::AllZUBColorNames[i], t)) return static_cast<int>(i);
+  return -1;
+}
+
+// A colour name, $BBGGRR, #RRGGBB or r,g,b.
 TColor ParseColor(const std::string& text) {
   const zub::UnicodeString s = zub::U(text);
   if (s.empty()) throw UsageError("an empty colour");
   if (s[0] == u'$') {
     if (s.size() < 2 || !zub::IsAllHex(s.substr(1)))
       throw UsageError("'" + text + "' is not a $BBGGRR colour");
-    return zub::HexStrToColor(s) & 0xFFFFFF;
+    // Only the 24 colour bits are a colour; a set top byte marks a system colour, whose RGB
+    // value the platform decides, so such values are refused rather than cut.
+    const size_t first = s.find_first_not_of(u'0', 1);
+    if (first != zub::UnicodeString::npos && s.size() - first > 6)
+      throw UsageError("'" + text +
+                       "' has more than the 24 bits of $BBGGRR (a set top byte marks a system colour)");
+    return zub::HexStrToColor(s);
   }
   if (s[0] == u'#') {
     if (s.size() != 7 || !zub::IsAllHex(s.substr(1)))
@@ -45,8 +71,8 @@ TColor ParseColor(const std::string& text) {
     }
     return zub::RGBToColor(parts[0], parts[1], parts[2]);
   }
-  for (size_t i = 0; i < zub::AllZUBColorNames.size(); ++i)
-    if (zub::SameText(zub::AllZUBColorNames[i], s)) return zub::AllZUBColors[i];
+  const int row = FindColorName(s);
+  if (row >= 0) return zub::AllZUBColors[static_cast<size_t>(row)];
   throw UsageError("no colour named '" + text + "'");
 }
 
@@ -140,14 +166,17 @@ int RunScale(const Args& args, std::ostream& out) {
   return 0;
 }
 
-const Registration color({"color",
-                          "COLOR",
-                          "describe a colour in every colour model",
-                          "COLOR is a colour name (any case), $BBGGRR, #RRGGBB or r,g,b.",
-                          {},
-                          1,
-                          1,
-                          RunColor});
+const Registration color(
+    {"color",
+     "COLOR",
+     "describe a colour in every colour model",
+     "COLOR is a colour name (any case, with or without the \"cl\" prefix, grey for gray),\n"
+     "$BBGGRR, #RRGGBB or r,g,b. $BBGGRR has at most six significant digits: values with\n"
+     "a set top byte, such as the system colours $FF0000xx, are refused.",
+     {},
+     1,
+     1,
+     RunColor});
 const Registration scale(
     {"scale",
      "NAME|COLORS",

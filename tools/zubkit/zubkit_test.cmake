@@ -151,6 +151,18 @@ if(NOT EXISTS /dev/full)
 endif()
 expect(0 "Colours.*Black to white in three steps: \\$00545454 \\$00A9A9A9 \\$00FFFFFF" tour)
 
+# Colour values beyond 24 bits, the names zubkit prints, grey spellings.
+expect(2 "'\\$80000005' has more than the 24 bits of \\$BBGGRR" color "$80000005")
+expect(2 "more than the 24 bits" color "$FF000005")
+expect(2 "more than the 24 bits" color "$1000000")
+expect(0 "TColor     \\$000000FF\n" color "$0000000FF")
+expect(0 "TColor     \\$000000FF\n" color clRed)
+expect(0 "TColor     \\$00808080\n" color grey)
+expect(0 "TColor     \\$00A9A9A9\n" color darkgrey)
+expect(0 "TColor     \\$00D3D3D3\n" color LightGrey)
+expect(0 "TColor     \\$008B8B52\n" color CLDARKSLATEGREY4)
+expect(2 "no colour named 'clnosuch'" color clnosuch)
+
 # Pattern matching, CSV delimiters, tokens.
 file(WRITE ${WORK}/g.txt "one\nError code 7\r\nnothing\nerr 12 and err 3\n")
 expect(0 "^2:1-12:Error code 7\n4:1-6:err 12 and err 3\n$" grep -i "err.*[0-9]+" ${WORK}/g.txt)
