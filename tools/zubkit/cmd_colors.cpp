@@ -1,5 +1,6 @@
 // `zubkit color` and `zubkit scale`: colour models, names and colour scales.
 #include <cstdio>
+#include <iostream>
 #include <ostream>
 #include <vector>
 
@@ -147,6 +148,11 @@ int RunScale(const Args& args, std::ostream& out) {
   const std::vector<TColor> keys = ScaleKeys(args.Positional()[0]);
   zub::TColorArray scale(nullptr);
   scale.Resize(static_cast<int32_t>(args.GetInt("size", 16, 1, zub::TColorArray::MaxFileSize)));
+  // Each element interpolates between two neighbouring keys, so fewer elements than keys
+  // leave some keys out of the scale.
+  if (static_cast<size_t>(scale.Size()) < keys.size())
+    std::cerr << "zubkit scale: warning: --size " << scale.Size() << " is smaller than the " << keys.size()
+              << " key colours, so some of them are skipped\n";
   scale.FillByInterpolation(static_cast<int32_t>(args.GetInt("levels", 0, 0, 1 << 24)), keys);
   if (args.Has("gamma")) {
     double gamma = 0;

@@ -151,7 +151,7 @@ if(NOT EXISTS /dev/full)
 endif()
 expect(0 "Colours.*Black to white in three steps: \\$00545454 \\$00A9A9A9 \\$00FFFFFF" tour)
 
-# Colour values beyond 24 bits, the names zubkit prints, grey spellings.
+# Colour values beyond 24 bits, the names zubkit prints, grey spellings; scales that skip keys.
 expect(2 "'\\$80000005' has more than the 24 bits of \\$BBGGRR" color "$80000005")
 expect(2 "more than the 24 bits" color "$FF000005")
 expect(2 "more than the 24 bits" color "$1000000")
@@ -162,6 +162,9 @@ expect(0 "TColor     \\$00A9A9A9\n" color darkgrey)
 expect(0 "TColor     \\$00D3D3D3\n" color LightGrey)
 expect(0 "TColor     \\$008B8B52\n" color CLDARKSLATEGREY4)
 expect(2 "no colour named 'clnosuch'" color clnosuch)
+expect(0 "^1\t\\$0000FF00\tLime\n2\t\\$00FF0000\tBlue\nzubkit scale: warning: --size 2 is smaller than the 3 key colours, so some of them are skipped\n$" scale red,lime,blue --size 2)
+expect(0 "^1\t[^\n]*\n2\t\\$0000FF00\tLime\n3\t\\$00FF0000\tBlue\n$" scale red,lime,blue --size 3)
+expect(0 "^zubkit scale: warning: --size 3 is smaller than the 11 key colours" scale rainbow --size 3 --out ${WORK}/s3.txt)
 
 # Pattern matching, CSV delimiters, tokens.
 file(WRITE ${WORK}/g.txt "one\nError code 7\r\nnothing\nerr 12 and err 3\n")
