@@ -41,7 +41,8 @@ void Run(zub::TStream& s, const uint8_t* data, size_t size) {
         std::string bytes(n, '\0');
         for (uint32_t k = 0; k < n; ++k) bytes[k] = static_cast<char>(k * 13 + i);
         s.WriteBuffer(bytes.data(), static_cast<int32_t>(n));
-        if (n > 0 && model.size() < static_cast<size_t>(pos) + n) model.resize(static_cast<size_t>(pos) + n);
+        if (n == 0) break;  // nothing written, even past the end
+        if (model.size() < static_cast<size_t>(pos) + n) model.resize(static_cast<size_t>(pos) + n);
         model.replace(static_cast<size_t>(pos), n, bytes);
         pos += n;
         break;
