@@ -1,5 +1,9 @@
 // `zubkit color` and `zubkit scale`: colour models, names and colour scales.
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <ostream>
 #include <vector>
@@ -161,9 +165,23 @@ int RunScale(const Args& args, std::ostream& out) {
     if (code != 0 || gamma < 0 || gamma > 1) throw UsageError("--gamma wants a number from 0 to 1");
     scale.LogTransform(gamma);
   }
-  if (args.Has("out")) {
+  if (args.Has("out") && args.Get("out") != "-") {
     if (!scale.StoreOnFile(1, scale.Size(), zub::SystemNameToUnicode(args.Get("out"))))
       throw std::runtime_error("cannot write '" + args.Get("out") + "'");
+    return 0;
+  }
+  if (args.Has("out")) {
+    // The colour file on standard output: written by the library's writer to a scratch
+    // file, then copied, so the bytes are the same as for a named file.
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("zubkit-scale-" + std::to_string(::getpid()) + ".txt");
+    const bool stored = scale.StoreOnFile(1, scale.Size(), zub::SystemNameToUnicode(scratch.string()));
+    std::ifstream in(scratch, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    std::filesystem::remove(scratch);
+    if (!stored) throw std::runtime_error("cannot write the colour file to a scratch file");
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return 0;
   }
   for (int32_t i = 1; i <= scale.Size(); ++i)
@@ -192,7 +210,7 @@ const Registration scale(
      {{"size", "N", "number of colours (default 16)"},
       {"levels", "L", "quantise into L bands (default 0: smooth)"},
       {"gamma", "G", "logarithmic stretch, 0 to 1"},
-      {"out", "FILE", "write the colour file instead of listing"}},
+      {"out", "FILE", "write the colour file instead of listing (- for standard output)"}},
      1,
      1,
      RunScale});
@@ -201,17 +219,19 @@ const TourRegistration stop(
     {15, "Colours",
      [](std::ostream& out) {
        using namespace zub;
-       out << "Named colours and models, for LightSeaGreen:\n";
+       out << "For $00AAB220: ObtainColorName(c, true), ColorToHSL, ColorToHSV, ColorToHSI, RGBtoCMY,\n"
+              "CMYtoCMYK, RGBtoGray and the nearest named colour:\n";
        Describe(0xAAB220, out);
        TColorArray scale(nullptr);
        scale.Resize(3);
        scale.FillByInterpolation(0, {0x000000, 0xFFFFFF});
-       out << "Black to white in three steps: ";
+       out << "TColorArray Resize(3), FillByInterpolation(0, {clBlack, clWhite}): black to white in three "
+              "steps: ";
        for (int i = 1; i <= 3; ++i) out << "$" << UnicodeToUtf8(ColorToHexStr(scale.GetColorElem(i))) << " ";
        out << "(interpolated in extended precision)\n";
-       out << "Light of 580 nm is " << UnicodeToUtf8(ObtainColorName(WavelengthToColor(580, 0.8), true))
-           << "\n";
-       out << "Try: zubkit color tomato, zubkit color 255,128,0, zubkit scale rainbow --size 8\n";
+       out << "WavelengthToColor(580, 0.8) is "
+           << UnicodeToUtf8(ObtainColorName(WavelengthToColor(580, 0.8), true)) << "\n";
+       out << "Try: zubkit color tomato, zubkit color 255,128,0, zubkit scale rainbow --size 16\n";
      },
      "colors/ZUB_zubcolors.hpp"});
 

@@ -146,10 +146,16 @@ if(NOT written STREQUAL "3120330d0a30303534303041410d0a30304139303035350d0a30304
 endif()
 # A full disk is a failure, and the device it went to stays.
 expect(1 "cannot write '/dev/full'" scale red,blue --size 3 --out /dev/full)
+# --out - writes the same bytes to standard output.
+execute_process(COMMAND ${ZUBKIT} scale red,blue --size 3 --out - OUTPUT_FILE ${WORK}/s-stdout.txt)
+file(READ ${WORK}/s-stdout.txt written HEX)
+if(NOT written STREQUAL "3120330d0a30303534303041410d0a30304139303035350d0a30304646303030300d0a")
+  message(FATAL_ERROR "scale --out - wrote ${written}")
+endif()
 if(NOT EXISTS /dev/full)
   message(FATAL_ERROR "scale --out removed /dev/full")
 endif()
-expect(0 "Colours.*Black to white in three steps: \\$00545454 \\$00A9A9A9 \\$00FFFFFF" tour)
+expect(0 "Colours.*black to white in three steps: \\$00545454 \\$00A9A9A9 \\$00FFFFFF" tour)
 
 # Colour values beyond 24 bits, the names zubkit prints, grey spellings; scales that skip keys.
 expect(2 "'\\$80000005' has more than the 24 bits of \\$BBGGRR" color "$80000005")
