@@ -174,6 +174,12 @@ void TFileStream::DropBuffer(int64_t NewPosition) {
   FCur = FReadEnd = FWriteEnd = FBuf.get();
 }
 
+void TFileStream::NoteRead(int64_t At, int64_t Got) {
+  // The end of a file that reports no size is where the system says so: a read of nothing
+  // at At puts it there, a read of bytes moves it past them.
+  FSeenEnd = Got == 0 ? std::min(FSeenEnd, At) : std::max(FSeenEnd, At + Got);
+}
+
 void TFileStream::Refill() {
   const int64_t at = Here();
   DropBuffer(at);
@@ -188,8 +194,7 @@ void TFileStream::Refill() {
   }
   FSystemOffset = at + got;
   FBufLen = static_cast<int32_t>(got);
-  // The end of a file that reports no size is where the system says so.
-  FSeenEnd = got == 0 ? std::min(FSeenEnd, at) : std::max(FSeenEnd, at + got);
+  NoteRead(at, got);
   EnterRead();
 }
 
@@ -215,7 +220,7 @@ int32_t TFileStream::Read(void* Buffer, int32_t Count) {
         }
         FSystemOffset = at + got;
         FBufPos = at + got;
-        FSeenEnd = std::max(FSeenEnd, FBufPos);
+        NoteRead(at, got);
         return done + static_cast<int32_t>(got);
       }
       Refill();

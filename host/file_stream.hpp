@@ -82,6 +82,7 @@ class TFileStream : public TStream {
   void EnterWrite();
   void DropBuffer(int64_t NewPosition);
   void Refill();
+  void NoteRead(int64_t At, int64_t Got);
   // Puts the system's file offset at Pos (a no-op where it is there already).
   void PlaceSystemOffset(int64_t Pos, bool forWrite);
   [[noreturn]] void WriteFailed(int32_t err);

@@ -195,6 +195,17 @@ TEST(FileStream, SeesAFileGrowAndShrinkWhileOpen) {
   EXPECT_EQ(steps, 3);
 }
 
+TEST(FileStream, ReadingNothingPastTheEndLeavesTheSizeAlone) {
+  TempDir dir;
+  TFileStream f(dir.Name("e.bin"), fmCreate);
+  f.SetPosition(128);
+  std::string buf(100000, '\0');
+  EXPECT_EQ(f.Read(buf.data(), 100000), 0);  // straight to the system: nothing there
+  EXPECT_EQ(f.Read(buf.data(), 10), 0);      // through the buffer
+  EXPECT_EQ(f.Size(), 0);
+  EXPECT_EQ(f.Position(), 128);
+}
+
 TEST(FileStream, CloseReportsAFullDeviceAndEndsTheStream) {
   TFileStream f(u"/dev/full", fmOpenWrite);
   f.WriteBuffer("some bytes", 10);  // buffered: nothing fails yet
