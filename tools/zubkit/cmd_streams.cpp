@@ -1,7 +1,7 @@
-// `zubkit tags`, `zubkit numbers` and `zubkit lines`: the stream readers on a file.
+// `zubkit numbers` and `zubkit lines`: the stream readers on a file (`zubkit tags` is in
+// cmd_tags.cpp); and the tour stop for streams and tags.
 #include <ostream>
 #include <stdexcept>
-#include <vector>
 
 #include "tools/zubkit/cli.hpp"
 #include "tools/zubkit/input.hpp"
@@ -15,65 +15,11 @@ namespace {
 using zub::UnicodeString;
 using zub::UnicodeToUtf8;
 
-// Control characters shown as escapes, so one tag stays on one line.
-std::string Escaped(const UnicodeString& s) {
-  UnicodeString out;
-  for (zub::Char c : s) {
-    if (c == u'\n')
-      out += u"\\n";
-    else if (c == u'\r')
-      out += u"\\r";
-    else if (c == u'\t')
-      out += u"\\t";
-    else if (c == u'\\')
-      out += u"\\\\";
-    else
-      out += c;
-  }
-  return UnicodeToUtf8(out);
-}
-
-std::vector<UnicodeString> SplitNames(const std::string& csv) {
-  std::vector<UnicodeString> names;
-  size_t start = 0;
-  while (start <= csv.size() && !csv.empty()) {
-    const size_t comma = csv.find(',', start);
-    names.push_back(zub::LowerCase(zub::U(csv.substr(start, comma - start))));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
-  return names;
-}
-
 // Refuses binary input for the text commands unless --binary asks for it.
 void RequireText(Input& in, const Args& args) {
   if (!args.Has("binary") && in.LooksBinary())
     throw std::runtime_error(in.Name() +
                              ": binary file (a NUL byte in its first block); --binary reads it anyway");
-}
-
-int RunTags(const Args& args, std::ostream& out) {
-  Input in(args.Positional()[0]);
-  RequireText(in, args);
-  Progress progress(in);
-  std::vector<UnicodeString> list = SplitNames(args.Get("names"));
-  list.push_back(u"\x01(other)");  // the placeholder: never a tag name
-  const UnicodeString attr = zub::U(args.Get("attr"));
-  UnicodeString attribs, content, name;
-  for (;;) {
-    in.BeforeRead();
-    const int32_t ix = zub::ReadNextTagInStream(in.Stream(), list, attribs, content, name);
-    if (name.empty() && in.AtEnd()) break;
-    progress.Tick();
-    const std::string shownIx = ix == static_cast<int32_t>(list.size()) - 1 ? "-" : std::to_string(ix);
-    if (args.Has("attr")) {
-      const UnicodeString value = zub::ScanForXMLAttrib(attribs, attr);
-      if (!value.empty()) out << shownIx << "\t" << Escaped(name) << "\t" << Escaped(value) << "\n";
-    } else {
-      out << shownIx << "\t" << Escaped(name) << "\t" << Escaped(attribs) << "\t" << Escaped(content) << "\n";
-    }
-  }
-  return 0;
 }
 
 int RunNumbers(const Args& args, std::ostream& out) {
@@ -127,16 +73,6 @@ int RunLines(const Args& args, std::ostream& out) {
   return 0;
 }
 
-const Registration tags({"tags",
-                         "FILE",
-                         "list the tags of an XML-like file with the library's tag reader",
-                         "Each tag: index in --names (\"-\" for others), name, attributes, content\n"
-                         "(control characters escaped). FILE may be - for standard input.",
-                         {{"names", "a,b,...", "the tag list to classify against"},
-                          {"attr", "NAME", "print only this attribute's value, for tags that have it"}},
-                         1,
-                         1,
-                         RunTags});
 const Registration numbers({"numbers",
                             "FILE",
                             "print every number the stream scanner finds in a file",

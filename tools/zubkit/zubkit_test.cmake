@@ -67,8 +67,8 @@ file(MAKE_DIRECTORY ${WORK})
 file(WRITE ${WORK}/t.xml "<!-- c --><a x=\"1\">hi\n</a><b/>text <C y=\"2\"/>")
 file(WRITE ${WORK}/n.txt "1.5 x 2e3;3,25\n-7 1E999")
 file(WRITE ${WORK}/l.txt "a\r\nb\r\nc")
-expect(0 "^0\ta\tx=\"1\"\thi\\\\n\n-\tb\t\t\n1\tc\ty=\"2\"\t\n$" tags ${WORK}/t.xml --names a,c)
-expect(0 "^-\tc\t2\n$" tags ${WORK}/t.xml --attr y)
+expect(0 "^0\t0\ta\tx=\"1\"\thi\n1\t0\tC\ty=\"2\"\t\n$" tags ${WORK}/t.xml --names a,c)
+expect(0 "^0\tC\t2\n$" tags ${WORK}/t.xml --attr y)
 expect(0 "^1\\.5\n2000\n3\\.25\n-7\n1\\.7E308\n$" numbers ${WORK}/n.txt --sep both)
 expect(0 "^1\\.5\n2\n3\n3\n25\n-7\n1\n999\n$" numbers ${WORK}/n.txt --no-exp)
 expect(2 "--sep takes dot, comma or both" numbers ${WORK}/n.txt --sep semi)
@@ -77,6 +77,42 @@ expect(0 "^a\nb\nc\n$" lines ${WORK}/l.txt --eol 4)
 expect(0 "^3\n$" lines ${WORK}/l.txt --count --eol 4)
 expect(0 "^2\n$" lines ${WORK}/l.txt --count)
 expect(0 "Streams and tags" tour)
+
+# Tags at every depth: XML with a declaration, comment and CDATA; SVG paths and attributes;
+# HTML without its end tags; a pipe, listed as it comes.
+file(WRITE ${WORK}/lib.xml "<?xml version=\"1.0\"?>\n<!DOCTYPE lib [ <!ENTITY e \"x\"> ]>\n<!-- a > <b>no tag</b> -->\n"
+     "<lib a=\"1\">\n <book\n   id=\"b1\" lang=\"en\"><title>Dune</title><city>Zürich</city><link>u</link>"
+     "<note><![CDATA[1 < 2 <i>]]></note></book>\n <book id=\"b2\" t=\"x > y\"/>\n</lib>\n")
+string(CONCAT want "^0\tlib\ta=\"1\"\t\n1\tbook\tid=\"b1\" lang=\"en\"\t\n2\ttitle\t\tDune\n2\tcity\t\tZürich\n2\tlink\t\tu\n"
+       "2\tnote\t\t1 < 2 <i>\n1\tbook\tid=\"b2\" t=\"x > y\"\t\n$")
+expect(0 "${want}" tags ${WORK}/lib.xml)
+string(CONCAT want "^0\t1\tbook\tid=\"b1\" lang=\"en\"\t\n2\t2\ttitle\t\tDune\n1\t1\t/book\t\t\n0\t1\tbook\tid=\"b2\" t=\"x > y\"\t\n"
+       "1\t1\t/book\t\t\n$")
+expect(0 "${want}" tags ${WORK}/lib.xml --names book,/book,title)
+file(WRITE ${WORK}/pic.svg "<svg xmlns=\"http://www.w3.org/2000/svg\"><g id=\"outer\"><g id=\"inner\"><rect\n  id=\"r1\" "
+     "x=\"1\"/></g><circle id=\"c1\" r=\"2\"/></g><linearGradient id=\"lg\"/></svg>\n")
+string(CONCAT want "^svg\txmlns=\"http://www.w3.org/2000/svg\"\t\nsvg/g\tid=\"outer\"\t\nsvg/g/g\tid=\"inner\"\t\n"
+       "svg/g/g/rect\tid=\"r1\" x=\"1\"\t\nsvg/g/circle\tid=\"c1\" r=\"2\"\t\nsvg/linearGradient\tid=\"lg\"\t\n$")
+expect(0 "${want}" tags ${WORK}/pic.svg --path)
+expect(0 "^svg/g\touter\nsvg/g/g\tinner\nsvg/g/g/rect\tr1\nsvg/g/circle\tc1\nsvg/linearGradient\tlg\n$"
+       tags ${WORK}/pic.svg --path --attr ID)
+file(WRITE ${WORK}/page.html "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>T</title></head>\n"
+     "<body><p>one<br>two<p>three<ul><li>a<li>b</ul><img src=\"x.png\">\n<script>if (a < b) w(\"<p>\")</script>"
+     "</body></html>\n")
+string(CONCAT want "^0\thtml\t\t\n1\thead\t\t\n2\tmeta\tcharset=\"utf-8\"\t\n2\ttitle\t\tT\n1\tbody\t\t\n2\tp\t\t\n3\tbr\t\t\n"
+       "2\tp\t\tthree\n2\tul\t\t\n3\tli\t\ta\n3\tli\t\tb\n2\timg\tsrc=\"x\\.png\"\t\n"
+       "2\tscript\t\tif \\(a < b\\) w\\(\"<p>\"\\)\n$")
+expect(0 "${want}" tags ${WORK}/page.html)
+execute_process(COMMAND sh -c "printf '<a x=\"1\"><b>hi</b><c>open' | \"$1\" tags --path -" sh ${ZUBKIT}
+                OUTPUT_VARIABLE piped)
+if(NOT piped STREQUAL "a\tx=\"1\"\t\na/b\t\thi\na/c\t\topen\n")
+  message(FATAL_ERROR "tags from a pipe gave '${piped}'")
+endif()
+execute_process(COMMAND sh -c "t0=$(date +%s%N); (printf '<a><b/>'; sleep 2; printf '</a>') | \"$1\" tags - | { read a; t1=$(date +%s%N); cat >/dev/null; echo \"$a $(( (t1 - t0) / 1000000 ))\"; }" sh ${ZUBKIT}
+                OUTPUT_VARIABLE streamed)
+if(NOT streamed MATCHES "^0\ta ([0-9]+)\n$" OR CMAKE_MATCH_1 GREATER 1500)
+  message(FATAL_ERROR "tags - did not list its input as it came: '${streamed}'")
+endif()
 
 # Lines and text the way Linux files come: UTF-8, legacy Windows-1252, CR ends, binary.
 file(WRITE ${WORK}/u.txt "Köln\nZürich €\n")
