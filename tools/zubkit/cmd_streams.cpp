@@ -58,7 +58,7 @@ int RunLines(const Args& args, std::ostream& out) {
       if (eos && line.empty()) break;
       ++lines;
       progress.Tick();
-      if (!count) out << UnicodeToUtf8(Decode(zub::UnicodeToAnsi(line), encoding)) << "\n";
+      if (!count) out << UnicodeToUtf8(Decode(std::string(line.begin(), line.end()), encoding)) << "\n";
     }
     if (count) out << lines << "\n";
     return 0;
