@@ -1,6 +1,7 @@
 #include "strings/grep.hpp"
 
 #include <algorithm>
+#include <vector>
 
 #include "foundation/hex_digits.hpp"
 #include "strings/char_class.hpp"
@@ -50,13 +51,18 @@ namespace {
 // "\#41" for the escape handling of the compiler, which reads it as the literal "\#41".
 // The text is read as it stands after the escapes before: a backslash taken as a hex digit
 // is gone, and one produced by "\#5C" counts as the backslash before a following "\#".
-UnicodeString ExpandHexEscapes(const UnicodeString& s) {
+// from[j] receives the index in s of the character that out[j] came from (for an escape,
+// its backslash), so errors can be placed in the expression as the caller wrote it.
+UnicodeString ExpandHexEscapes(const UnicodeString& s, std::vector<size_t>& from) {
   UnicodeString out;
+  from.clear();
   size_t i = 0;
   while (i < s.size()) {
     const bool escape = s[i] == u'\\' && i + 1 < s.size() && s[i + 1] == u'#';
     if (escape && !out.empty() && out.back() == u'\\') {
       out.append(s, i, 2);
+      from.push_back(i);
+      from.push_back(i + 1);
       i += 2;
       continue;
     }
@@ -64,9 +70,11 @@ UnicodeString ExpandHexEscapes(const UnicodeString& s) {
       size_t next = 0;
       const uint32_t code = ReadHexDigits(s, i + 2, 2, next);
       out += static_cast<Char>(code);
+      from.push_back(i);
       i = std::min(i + 4, s.size());
       continue;
     }
+    from.push_back(i);
     out += s[i++];
   }
   return out;
@@ -80,7 +88,9 @@ TGrepTokenAct RepeatKind(Char c) {
 
 int32_t TGrep::CompileRegExp(const UnicodeString& value) {
   FError = 0;
-  const UnicodeString expr = ExpandHexEscapes(FIgnoreCase ? LowerCase(value) : value);
+  FErrorPos = 0;
+  std::vector<size_t> from;
+  const UnicodeString expr = ExpandHexEscapes(FIgnoreCase ? LowerCase(value) : value, from);
   FLengRegExp = 0;
   for (TGrepToken& t : FregExp) {
     t.NumChars = 0;
@@ -127,7 +137,9 @@ int32_t TGrep::CompileRegExp(const UnicodeString& value) {
   auto startGroup = [&]() { append(taNormal); };
 
   size_t i = 0;
+  size_t at = 0;  // where the construct being read starts in expr
   while (i < expr.size() && FError == 0) {
+    at = i;
     Char c = expr[i++];
     bool escaped = false;
     if (c == u'\\' && i < expr.size()) {
@@ -204,6 +216,7 @@ int32_t TGrep::CompileRegExp(const UnicodeString& value) {
           const Char to = expr[i++];
           if (to > 255) {
             FError = 12;
+            at = i - 1;
             break;
           }
           const Char lo = std::min(lastSetChar, to), hi = std::max(lastSetChar, to);
@@ -268,9 +281,26 @@ int32_t TGrep::CompileRegExp(const UnicodeString& value) {
         break;
     }
   }
-  if (FError == 0 && (state == 2 || state == 3)) FError = 6;
-  if (FError == 0 && state == 5) FError = 8;
+  if (FError != 0) {
+    FErrorPos = static_cast<int32_t>(from[at]) + 1;
+  } else if (state == 2 || state == 3 || state == 5) {
+    FError = state == 5 ? 8 : 6;
+    FErrorPos = static_cast<int32_t>(value.size()) + 1;
+  }
+  FRequired.clear();
+  for (const UnicodeString& r : RequiredStrings())
+    if (r.size() > FRequired.size()) FRequired = r;
   return FError;
+}
+
+std::vector<UnicodeString> TGrep::RequiredStrings() const {
+  std::vector<UnicodeString> strings;
+  for (int32_t k = 0; k < FLengRegExp; ++k) {
+    const TGrepToken& t = FregExp[static_cast<size_t>(k)];
+    if ((t.Action == taNormal || t.Action == taMult1) && t.NumChars > 0)
+      strings.emplace_back(t.Params.begin() + 1, t.Params.begin() + 1 + t.NumChars);
+  }
+  return strings;
 }
 
 void TGrep::SetRegExp(const UnicodeString& value) {

@@ -21,11 +21,15 @@
 //   literal characters compare in full.
 // Matching takes time proportional to the text length times the number of tokens (times
 // the length of a repeated string), with the results of a depth-first backtracking walk
-// that tries the shortest repetition first.
+// that tries the shortest repetition first. A text that lacks the longest of the
+// expression's literal strings (see RequiredStrings) is turned down by a plain search
+// before that work starts; the results are the same either way.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string_view>
+#include <vector>
 
 #include "foundation/ZUB_zubbase.hpp"
 
@@ -70,6 +74,18 @@ class TGrep : public TComponent {
   TGrepToken GetRegExpToken(int32_t regix) const;
   int32_t NrOfRegExpTokens() const { return FLengRegExp; }
   int32_t LastError() const { return FError; }
+  // Where the last compilation stopped: the 1-based position, in the expression as it was
+  // given (before "\#" escapes are expanded), of the character being read when the error
+  // arose. An escaped character counts from its backslash, so does a "\#" escape; a range
+  // whose end is above character 255 points at that end. The length + 1 when the
+  // expression ended inside a set or a group; 0 when the compilation succeeded.
+  int32_t ErrorPos() const { return FErrorPos; }
+  // The strings every match contains, one for each token that must match a literal (a
+  // string or group, and a character or group repeated with "+"), in token order;
+  // lower-cased where IgnoreCase lower-cased the expression (a text is lower-cased too
+  // before it is matched). A text that lacks any one of them cannot match. Empty when no
+  // token is such a string ("[0-9]+", ".*").
+  std::vector<UnicodeString> RequiredStrings() const;
   int32_t MatchStartPos() const { return FMatchStartPos; }
   int32_t MatchEndPos() const { return FMatchEndPos; }
 
@@ -95,6 +111,15 @@ class TGrep : public TComponent {
   int32_t FMatchEndPos = 0;
   int32_t FMatchStartPos = 0;
   int32_t FSrcStartPos = 1;
+  int32_t FErrorPos = 0;
+  UnicodeString FRequired;  // the longest of RequiredStrings, searched before matching
 };
+
+// The index of the first occurrence of Needle in Text, or npos. With FoldAscii the letters
+// A..Z and a..z compare without case (other bytes exactly), as IgnoreCase does for text
+// that was lower-cased. An empty Needle is found at 0. For callers that look for one of
+// RequiredStrings in raw bytes before they decode lines; 16 bytes are compared at a time
+// where the processor has vector instructions.
+size_t FindLiteralBytes(std::string_view Text, std::string_view Needle, bool FoldAscii);
 
 }  // namespace zub

@@ -4,8 +4,15 @@
 // token k and text position p whether the tokens from k on match at p, built from the last
 // token backwards; the winning path is then read off the table. This keeps pathological
 // expressions ("a*a*a*a*b" on a long run of "a") linear in the text.
+#include <bit>
+#include <cstring>
 #include <limits>
+#include <string_view>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "strings/grep.hpp"
 
@@ -178,7 +185,85 @@ class Matcher {
   std::vector<std::vector<bool>> ok;  // ok[k][p]: tokens k.. match at p
 };
 
+// How often a byte turns up in ordinary text, code and logs, roughly: the search anchors on
+// the needle's two rarest bytes, so that few places need a full comparison.
+uint32_t ByteFrequency(uint8_t c) {
+  static constexpr std::string_view kLetters = "etaoinshrdlcumwfgypbvkjxqz";  // most common first
+  if (c == ' ') return 300;
+  if (c >= 'a' && c <= 'z') return 260 - 8 * static_cast<uint32_t>(kLetters.find(static_cast<char>(c)));
+  if (c >= 'A' && c <= 'Z')
+    return (260 - 8 * static_cast<uint32_t>(kLetters.find(static_cast<char>(c + 32)))) / 4;
+  if (c >= '0' && c <= '9') return 120;
+  if (std::string_view(".,-:_/=\"'()\t").find(static_cast<char>(c)) != std::string_view::npos) return 100;
+  if (c >= 0x80) return 20;
+  return c < 0x20 ? 1 : 40;
+}
+
+uint8_t FoldByte(uint8_t c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<uint8_t>(c + 32) : c;
+}
+bool IsLetter(uint8_t c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 }  // namespace
+
+size_t FindLiteralBytes(std::string_view Text, std::string_view Needle, bool FoldAscii) {
+  const size_t n = Needle.size();
+  if (n == 0) return 0;
+  if (n > Text.size()) return std::string_view::npos;
+  const auto* text = reinterpret_cast<const uint8_t*>(Text.data());
+  std::string needle(Needle);
+  if (FoldAscii)
+    for (char& c : needle) c = static_cast<char>(FoldByte(static_cast<uint8_t>(c)));
+  const auto* nd = reinterpret_cast<const uint8_t*>(needle.data());
+  auto frequency = [&](size_t k) {
+    const uint8_t c = nd[k];
+    return ByteFrequency(c) + (FoldAscii && IsLetter(c) ? ByteFrequency(c - 32) : 0);
+  };
+  // The two rarest positions (one when the needle is one byte long).
+  size_t a = 0;
+  for (size_t k = 1; k < n; ++k)
+    if (frequency(k) < frequency(a)) a = k;
+  size_t b = a == 0 ? n - 1 : 0;
+  for (size_t k = 0; k < n; ++k)
+    if (k != a && frequency(k) < frequency(b)) b = k;
+  // A letter compares after setting bit 5 of the text byte, which turns A..Z into a..z and
+  // leaves no other byte equal to a lower-case letter.
+  const uint8_t maskA = FoldAscii && IsLetter(nd[a]) ? 0x20 : 0;
+  const uint8_t maskB = FoldAscii && IsLetter(nd[b]) ? 0x20 : 0;
+  auto whole = [&](size_t at) {
+    if (!FoldAscii) return std::memcmp(text + at, nd, n) == 0;
+    for (size_t k = 0; k < n; ++k)
+      if (FoldByte(text[at + k]) != nd[k]) return false;
+    return true;
+  };
+  const size_t lastStart = Text.size() - n;
+  size_t at = 0;
+#if defined(__SSE2__)
+  const __m128i wantA = _mm_set1_epi8(static_cast<char>(nd[a])),
+                wantB = _mm_set1_epi8(static_cast<char>(nd[b]));
+  const __m128i foldA = _mm_set1_epi8(static_cast<char>(maskA)),
+                foldB = _mm_set1_epi8(static_cast<char>(maskB));
+  // Sixteen starts at a time; the loads stay inside the text as a + 15 and b + 15 lie
+  // before the end for every start up to lastStart.
+  for (; at + 15 <= lastStart; at += 16) {
+    const __m128i atA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at + a));
+    const __m128i atB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at + b));
+    const __m128i hit = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(atA, foldA), wantA),
+                                      _mm_cmpeq_epi8(_mm_or_si128(atB, foldB), wantB));
+    auto bits = static_cast<uint32_t>(_mm_movemask_epi8(hit));
+    while (bits != 0) {
+      const size_t start = at + static_cast<size_t>(std::countr_zero(bits));
+      if (whole(start)) return start;
+      bits &= bits - 1;
+    }
+  }
+#endif
+  for (; at <= lastStart; ++at)
+    if ((text[at + a] | maskA) == nd[a] && (text[at + b] | maskB) == nd[b] && whole(at)) return at;
+  return std::string_view::npos;
+}
 
 bool TGrep::MatchString(const UnicodeString& Instring, int32_t& MatchPos) {
   const auto len = static_cast<int32_t>(Instring.size());
@@ -192,7 +277,11 @@ bool TGrep::MatchString(const UnicodeString& Instring, int32_t& MatchPos) {
     return false;
   }
   if (FLengRegExp == 0) return false;
-  const UnicodeString text = FIgnoreCase ? LowerCase(Instring) : Instring;
+  UnicodeString lowered;
+  if (FIgnoreCase) lowered = LowerCase(Instring);
+  const std::u16string_view text = FIgnoreCase ? lowered : Instring;
+  // Without the longest literal there is no match; a plain search tells at little cost.
+  if (!FRequired.empty() && text.find(FRequired) == std::u16string_view::npos) return false;
   Matcher m(FregExp.data(), FLengRegExp, text);
   m.Build();
   int32_t p = std::max(FSrcStartPos, 1);

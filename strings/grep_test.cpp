@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <random>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "strings/stringl_error.hpp"
@@ -211,6 +215,81 @@ TEST(Grep, CompilationErrors) {
   EXPECT_EQ(g.LastError(), 4);
 }
 
+// Where compilation stopped, in the expression as the caller wrote it: hex escapes and
+// escaped characters count from their backslash; an expression cut off inside a set or a
+// group stops after its end.
+TEST(Grep, ErrorPositions) {
+  struct Case {
+    UnicodeString expr;
+    bool ignoreCase;
+    int32_t error, pos;
+  };
+  const Case cases[] = {
+      {u"*a", false, 1, 1},
+      {u"a)", false, 8, 2},
+      {u"a^", false, 2, 2},
+      {u"[]", false, 4, 2},
+      {u"[a^b]", false, 5, 3},
+      {u"xy]", false, 6, 3},
+      {u"[-a]", false, 7, 2},
+      {u"[0-9]-", false, 7, 6},
+      {u"[0-9]+-", false, 7, 7},
+      {u"a**", false, 9, 3},
+      {u"A**", true, 9, 3},
+      {u"ab$c", false, 3, 4},
+      {u"[ab", false, 6, 4},
+      {u"(ab", false, 8, 4},
+      {u"[a-", false, 6, 4},
+      {uR"(\*\*a**)", false, 9, 7},
+      {uR"(\#41\#42**)", false, 9, 10},  // "AB**": the second "*" was the tenth character
+      {uR"(x\#29)", false, 8, 2},        // the escape gave ")"
+      {uR"(\\#41))", false, 8, 6},       // "\\" then "#41" then ")"
+      {u"[x\u0100]", false, 12, 3},
+      {u"[x\\\u0100]", false, 12, 3},
+      {u"[a-\u0100]", false, 12, 4},  // the end of the range
+      {u"(" + UnicodeString(256, u'x') + u")", false, 11, 257},
+      {u"", false, 0, 0},
+      {u"a\\", false, 0, 0},
+      {uR"(^x[0-9]+(ab)*\#41$)", false, 0, 0},
+  };
+  for (const auto& c : cases) {
+    TGrep g(nullptr);
+    g.SetStopOnError(false);
+    g.SetIgnoreCase(c.ignoreCase);
+    g.SetRegExp(c.expr);
+    EXPECT_EQ(g.LastError(), c.error) << UnicodeToUtf8(c.expr);
+    EXPECT_EQ(g.ErrorPos(), c.pos) << UnicodeToUtf8(c.expr);
+  }
+  TGrep g(nullptr);
+  UnicodeString many;
+  for (int i = 0; i < 65; ++i) many += u".";
+  EXPECT_EQ(g.CompileRegExp(many), 10);
+  EXPECT_EQ(g.ErrorPos(), 65);
+  g.CompileRegExp(u"abc");
+  EXPECT_EQ(g.ErrorPos(), 0);  // a later success clears it
+}
+
+TEST(Grep, RequiredStrings) {
+  using Strings = std::vector<UnicodeString>;
+  struct Case {
+    UnicodeString expr;
+    bool ignoreCase;
+    Strings strings;
+  };
+  const Case cases[] = {
+      {u"abc*", false, {u"ab"}}, {u"ab+", false, {u"a", u"b"}},   {u"(ab)+c", false, {u"ab", u"c"}},
+      {u"(ab)*c?", false, {}},   {u"^x.y$", false, {u"x", u"y"}}, {u"[0-9]+", false, {}},
+      {u".*", false, {}},        {u"()x", false, {u"x"}},         {uR"(a\.b\#41)", false, {u"a.bA"}},
+      {u"AbC", true, {u"abc"}},  {uR"(A\#42)", true, {u"aB"}},  // the escape comes after lower-casing
+  };
+  for (const auto& c : cases) {
+    TGrep g(nullptr);
+    g.SetIgnoreCase(c.ignoreCase);
+    g.SetRegExp(c.expr);
+    EXPECT_EQ(g.RequiredStrings(), c.strings) << UnicodeToUtf8(c.expr);
+  }
+}
+
 TEST(Grep, CompiledTokens) {
   TGrep g(nullptr);
   g.SetRegExp(u"abc*");
@@ -363,6 +442,134 @@ TEST(Grep, FastMatcherAgreesWithPlainBacktracking) {
     ++compared;
   }
   EXPECT_GT(compared, 10000);
+}
+
+// A text without the longest required string is turned down before the full matcher
+// runs; that must change nothing: the plain walk, which never looks for strings first,
+// gives the same results and token positions on texts that hold the string, lack it,
+// hold it only in the other case or only before the start position.
+TEST(Grep, LiteralPrefilterKeepsTheResults) {
+  const UnicodeString exprs[] = {
+      u"error code [0-9]+", u"^err",    u"code$",     u"E(rr)+or", u"x*ab",       u"a.c",
+      u"[^a-z]b",           u"[a-c]+d", uR"(\.txt$)", uR"(\#41B)", u"(ab)?cd",    u"c+d",
+      uR"(\(x\))",          u"^$",      u"b?$",       u"(code)",   u"o.e [0-9]?", u"ERROR",
+  };
+  const UnicodeString texts[] = {
+      u"error code 42",
+      u"Error Code 7",
+      u"my error code",
+      u"code",
+      u"xxab",
+      u"aab",
+      u"abc",
+      u"a.c",
+      u"file.txt",
+      u"file.TXT",
+      u"AB",
+      u"Ab",
+      u"cd",
+      u"abcd",
+      u"ccd",
+      u"",
+      u"errerr",
+      u"(x)",
+      u"Xab",
+      u"code error",
+      u"\u00c9rror code 1",
+      u"eRRor code",
+      u"one 5",
+  };
+  for (const auto& expr : exprs) {
+    for (const bool ignoreCase : {false, true}) {
+      TGrep g(nullptr);
+      g.SetIgnoreCase(ignoreCase);
+      g.SetRegExp(expr);
+      for (const auto& text : texts) {
+        for (const int32_t start : {1, 3}) {
+          g.SetSearchStartPos(start);
+          int32_t pos = 0;
+          const bool fast = g.MatchString(text, pos);
+          Reference ref(g, ignoreCase ? LowerCase(text) : text);
+          int32_t rs = 0, re = 0;
+          const std::string what = UnicodeToUtf8(expr) + " on '" + UnicodeToUtf8(text) + "'" +
+                                   (ignoreCase ? " ignoring case" : "") + " from " + std::to_string(start);
+          ASSERT_EQ(fast, ref.Find(start, rs, re)) << what;
+          if (!fast) continue;
+          EXPECT_EQ(g.MatchStartPos(), rs) << what;
+          EXPECT_EQ(g.MatchEndPos(), re) << what;
+          for (int32_t k = 1; k <= g.NrOfRegExpTokens(); ++k)
+            EXPECT_EQ(g.GetRegExpToken(k).ValidFrom, ref.validFrom[size_t(k - 1)]) << what << " token " << k;
+        }
+      }
+    }
+  }
+}
+
+// The plain definition of FindLiteralBytes.
+size_t NaiveFind(std::string_view text, std::string_view needle, bool fold) {
+  auto f = [&](char c) { return fold && c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  for (size_t i = 0; i + needle.size() <= text.size(); ++i) {
+    size_t k = 0;
+    while (k < needle.size() && f(text[i + k]) == f(needle[k])) ++k;
+    if (k == needle.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+TEST(Grep, FindLiteralBytes) {
+  constexpr size_t npos = std::string_view::npos;
+  struct Case {
+    std::string_view text, needle;
+    bool fold;
+    size_t at;
+  };
+  const Case cases[] = {
+      {"hello world", "world", false, 6},
+      {"hello", "", false, 0},
+      {"", "a", false, npos},
+      {"abc", "abcd", false, npos},
+      {"HeLLo", "hello", true, 0},
+      {"HeLLo", "hello", false, npos},
+      {"xhELLO", "Hello", true, 1},
+      {"@[`{", "`{", true, 2},  // only letters fold: "@" is not "`", "[" is not "{"
+      {"\xC9t\xE9", "\xE9", true, 2},
+      {"a\nb\rerror", "error", false, 4},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FindLiteralBytes(c.text, c.needle, c.fold), c.at) << c.text << " / " << c.needle;
+
+  // Every place of the needle in texts of every length up to 70, in a buffer of exactly
+  // that size, so that a read past the end shows under the address sanitizer.
+  const std::string needles[] = {"q", "qZ", "Zq@", "needle", "aaaaaaaaaaaaaaaaab"};
+  for (const std::string& needle : needles) {
+    for (size_t len = 0; len <= 70; ++len) {
+      for (size_t at = 0; at + needle.size() <= len || at == 0; ++at) {
+        auto buffer = std::make_unique<char[]>(len + 1);
+        std::string text(len, 'a');
+        if (at + needle.size() <= len) text.replace(at, needle.size(), needle);
+        std::memcpy(buffer.get(), text.data(), len);
+        const std::string_view view(buffer.get(), len);
+        for (const bool fold : {false, true})
+          ASSERT_EQ(FindLiteralBytes(view, needle, fold), NaiveFind(view, needle, fold))
+              << needle << " in " << text << (fold ? " folding" : "");
+        if (at + needle.size() > len) break;
+      }
+    }
+  }
+  // Random texts over a few bytes that fold, almost fold, or do not.
+  std::mt19937 rng(4711);
+  const std::string alphabet = "aAbB@`\x80\n";
+  auto draw = [&](size_t n) {
+    std::string s;
+    for (size_t i = 0; i < n; ++i) s += alphabet[rng() % alphabet.size()];
+    return s;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string text = draw(rng() % 90), needle = draw(1 + rng() % 4);
+    const bool fold = rng() % 2 == 0;
+    ASSERT_EQ(FindLiteralBytes(text, needle, fold), NaiveFind(text, needle, fold))
+        << needle << " in " << text << (fold ? " folding" : "");
+  }
 }
 
 TEST(Grep, PrintRegExpListsTheTokens) {
