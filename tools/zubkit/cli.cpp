@@ -155,15 +155,25 @@ int Dispatch(const std::vector<std::string>& argsIn) {
         return 0;
       } else if (!optionsEnd && IsNumber(a)) {
         args.AddPositional(a);
-      } else if (!optionsEnd && a.size() == 2 && a[0] == '-' && a[1] != '-') {
-        const auto option =
-            std::find_if(c->options.begin(), c->options.end(), [&](auto& o) { return o.shortName == a[1]; });
-        if (option == c->options.end()) throw UsageError("unknown option " + a);
-        if (option->valueName.empty()) {
-          args.Set(option->name, "");
-        } else {
-          if (i + 1 >= argsIn.size()) throw UsageError(a + " needs a value (" + option->valueName + ")");
-          args.Set(option->name, argsIn[++i]);
+      } else if (!optionsEnd && a.size() >= 2 && a[0] == '-' && a[1] != '-') {
+        // One or more short options ("-i", "-ci"); one that takes a value takes the rest
+        // of the argument ("-n5") or the next one.
+        for (size_t k = 1; k < a.size(); ++k) {
+          const auto option = std::find_if(c->options.begin(), c->options.end(),
+                                           [&](auto& o) { return o.shortName == a[k]; });
+          if (option == c->options.end()) throw UsageError("unknown option -" + std::string(1, a[k]));
+          if (option->valueName.empty()) {
+            args.Set(option->name, "");
+            continue;
+          }
+          if (k + 1 < a.size()) {
+            args.Set(option->name, a.substr(k + 1));
+          } else {
+            if (i + 1 >= argsIn.size())
+              throw UsageError("-" + std::string(1, a[k]) + " needs a value (" + option->valueName + ")");
+            args.Set(option->name, argsIn[++i]);
+          }
+          break;
         }
       } else if (!optionsEnd && a.size() > 2 && a.compare(0, 2, "--") == 0) {
         std::string name = a.substr(2), value;

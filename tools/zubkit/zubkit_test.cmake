@@ -213,6 +213,8 @@ expect(0 "^zubkit scale: warning: --size 3 is smaller than the 11 key colours" s
 file(WRITE ${WORK}/g.txt "one\nError code 7\r\nnothing\nerr 12 and err 3\n")
 expect(0 "^2:1-12:Error code 7\n4:1-6:err 12 and err 3\n$" grep -i "err.*[0-9]+" ${WORK}/g.txt)
 expect(0 "^4:12-16:err 12 and err 3\n$" grep --start 4 "err [0-9]" ${WORK}/g.txt)
+expect(0 "^2\n$" grep -ci "ERR" ${WORK}/g.txt)
+expect(2 "unknown option -q" grep -iq x ${WORK}/g.txt)
 expect(0 "^${WORK}/g.txt:4:12-16:err 12 and err 3\n$" grep -H --start 4 "err [0-9]" ${WORK}/g.txt)
 expect(1 "^$" grep zz ${WORK}/g.txt)
 # Every file is searched; one that cannot be read gives exit 2 at the end.
