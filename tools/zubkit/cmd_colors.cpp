@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/zubkit/cli.hpp"
+#include "tools/zubkit/output.hpp"
 #include "zubcorekit.hpp"
 
 namespace zubkit {
@@ -166,8 +167,28 @@ int RunScale(const Args& args, std::ostream& out) {
     scale.LogTransform(gamma);
   }
   if (args.Has("out") && args.Get("out") != "-") {
-    if (!scale.StoreOnFile(1, scale.Size(), zub::SystemNameToUnicode(args.Get("out"))))
-      throw std::runtime_error("cannot write '" + args.Get("out") + "'");
+    // StoreOnFile's steps, so that a failure comes with the system's reason: the writer
+    // gives false, and closing the file tells why.
+    const zub::UnicodeString name = zub::SystemNameToUnicode(args.Get("out"));
+    zub::TextFile f;
+    zub::AssignFile(f, name);
+    try {
+      zub::Rewrite(f);
+    } catch (const zub::EInOutError& e) {
+      throw std::runtime_error("cannot create '" + args.Get("out") +
+                               "': " + UnicodeToUtf8(zub::ErrorCodeText(e.ErrorCode())));
+    }
+    const bool written = scale.WriteToOpenTextFile(f, 1, scale.Size());
+    try {
+      zub::CloseFile(f);
+    } catch (const zub::EInOutError& e) {
+      zub::RemovePartialFile(name);
+      throw WriteError(UnicodeToUtf8(zub::ErrorCodeText(e.ErrorCode())), false);
+    }
+    if (!written) {
+      zub::RemovePartialFile(name);
+      throw WriteError("the colour file could not be written whole", false);
+    }
     return 0;
   }
   if (args.Has("out")) {

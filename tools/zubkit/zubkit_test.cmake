@@ -182,7 +182,7 @@ if(NOT written STREQUAL "3120330d0a30303534303041410d0a30304139303035350d0a30304
   message(FATAL_ERROR "scale --out wrote ${written}")
 endif()
 # A full disk is a failure, and the device it went to stays.
-expect(1 "cannot write '/dev/full'" scale red,blue --size 3 --out /dev/full)
+expect(1 "^zubkit scale: write error: Disk full\n$" scale red,blue --size 3 --out /dev/full)
 # --out - writes the same bytes to standard output.
 execute_process(COMMAND ${ZUBKIT} scale red,blue --size 3 --out - OUTPUT_FILE ${WORK}/s-stdout.txt)
 file(READ ${WORK}/s-stdout.txt written HEX)
