@@ -112,6 +112,12 @@ std::string EncodeUtf8(std::u16string_view s, OnLoneSurrogate loneSurrogate) {
 
 }  // namespace
 
+bool TryUtf8ToUnicode(std::string_view utf8, UnicodeString& text) {
+  bool valid = true;
+  text = DecodeUtf8(utf8, [&](UnicodeString&, uint8_t) { valid = false; });
+  return valid;
+}
+
 UnicodeString Utf8ToUnicode(std::string_view utf8) {
   return DecodeUtf8(utf8, [](UnicodeString& out, uint8_t) { AppendUtf16(out, kReplacement); });
 }

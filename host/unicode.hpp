@@ -20,6 +20,9 @@ using AnsiString = std::string;  // Windows-1252 bytes
 // UTF-8 -> UTF-16. Malformed sequences (bad lead or continuation bytes, overlong forms,
 // surrogates, values above U+10FFFF) become U+FFFD, one per offending byte.
 UnicodeString Utf8ToUnicode(std::string_view utf8);
+// UTF-8 -> UTF-16 for text that must be well-formed: false (and text unspecified) when
+// utf8 holds a malformed sequence, so a caller can fall back to another encoding.
+bool TryUtf8ToUnicode(std::string_view utf8, UnicodeString& text);
 // UTF-16 -> UTF-8. An unpaired surrogate becomes U+FFFD.
 std::string UnicodeToUtf8(std::u16string_view text);
 

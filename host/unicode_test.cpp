@@ -28,8 +28,15 @@ TEST(Unicode, MalformedUtf8BecomesReplacementCharacters) {
       {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
       {"\xFF", u"\uFFFD"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Utf8ToUnicode(c.in), c.out) << c.in.size();
+  UnicodeString strict;
+  for (const auto& c : cases) {
+    EXPECT_EQ(Utf8ToUnicode(c.in), c.out) << c.in.size();
+    EXPECT_FALSE(TryUtf8ToUnicode(c.in, strict)) << c.in.size();
+  }
   EXPECT_EQ(UnicodeToUtf8(u"\xD800x"), "\xEF\xBF\xBDx");  // unpaired surrogate
+  // Well-formed text, a real U+FFFD among it, reads as it is.
+  EXPECT_TRUE(TryUtf8ToUnicode("K\xC3\xB6ln \xEF\xBF\xBD \xF0\x9F\x98\x80", strict));
+  EXPECT_EQ(strict, u"K\u00F6ln \uFFFD \U0001F600");
 }
 
 // Utf8ToUnicode's reading of a system name: each escape replaced by U+FFFD.

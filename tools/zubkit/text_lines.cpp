@@ -14,37 +14,6 @@ Encoding ParseEncoding(const std::string& name) {
   throw UsageError("--encoding takes auto, utf-8, windows-1252 or latin-1, not '" + name + "'");
 }
 
-bool IsValidUtf8(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size()) {
-    const auto b = static_cast<uint8_t>(s[i]);
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    size_t len = 0;
-    uint32_t cp = 0, min = 0;
-    if ((b & 0xE0) == 0xC0) {
-      len = 2, cp = b & 0x1F, min = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-      len = 3, cp = b & 0x0F, min = 0x800;
-    } else if ((b & 0xF8) == 0xF0) {
-      len = 4, cp = b & 0x07, min = 0x10000;
-    } else {
-      return false;
-    }
-    if (i + len > s.size()) return false;
-    for (size_t k = 1; k < len; ++k) {
-      const auto c = static_cast<uint8_t>(s[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = cp << 6 | (c & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += len;
-  }
-  return true;
-}
-
 zub::UnicodeString Decode(std::string_view bytes, Encoding encoding) {
   switch (encoding) {
     case Encoding::Utf8:
@@ -59,7 +28,8 @@ zub::UnicodeString Decode(std::string_view bytes, Encoding encoding) {
     case Encoding::Auto:
       break;
   }
-  return IsValidUtf8(bytes) ? zub::Utf8ToUnicode(bytes) : zub::AnsiToUnicode(bytes);
+  zub::UnicodeString text;
+  return zub::TryUtf8ToUnicode(bytes, text) ? text : zub::AnsiToUnicode(bytes);
 }
 
 bool LineReader::Next(std::string& line) {

@@ -19,7 +19,6 @@ enum class Encoding { Auto, Utf8, Windows1252, Latin1 };
 
 // The --encoding value; UsageError for an unknown name.
 Encoding ParseEncoding(const std::string& name);
-bool IsValidUtf8(std::string_view bytes);
 zub::UnicodeString Decode(std::string_view bytes, Encoding encoding);
 
 class LineReader {
