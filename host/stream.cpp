@@ -100,67 +100,61 @@ int64_t TMemoryStream::DataSize() const {
   return FWriteEnd != nullptr ? std::max<int64_t>(FSize, FCur - FData.data()) : FSize;
 }
 
+// Shuts the window for one call and opens it again at the new position when the call
+// ends, by return or by exception.
+class TMemoryStream::Pause {
+ public:
+  explicit Pause(TMemoryStream& m) : FStream(m) { FStream.Sync(); }
+  ~Pause() { FStream.Arm(); }
+  Pause(const Pause&) = delete;
+  Pause& operator=(const Pause&) = delete;
+
+ private:
+  TMemoryStream& FStream;
+};
+
 int32_t TMemoryStream::Read(void* Buffer, int32_t Count) {
-  Sync();
-  int32_t n = 0;
-  if (Count > 0 && FPosition < FSize) {
-    n = static_cast<int32_t>(std::min<int64_t>(Count, FSize - FPosition));
-    std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
-    FPosition += n;
-  }
-  Arm();
+  const Pause pause(*this);
+  if (Count <= 0 || FPosition >= FSize) return 0;
+  const auto n = static_cast<int32_t>(std::min<int64_t>(Count, FSize - FPosition));
+  std::memcpy(Buffer, FData.data() + FPosition, static_cast<size_t>(n));
+  FPosition += n;
   return n;
 }
 
 int32_t TMemoryStream::Write(const void* Buffer, int32_t Count) {
-  Sync();
-  if (Count <= 0) {
-    Arm();
-    return 0;
-  }
-  if (FPosition > kMaxPosition - Count) {
-    Arm();
+  const Pause pause(*this);
+  if (Count <= 0) return 0;
+  if (FPosition > kMaxPosition - Count)
     throw EWriteError(u"Stream write error: position " + Num(FPosition) + u" + " + Num(Count) +
                       u" bytes passes the largest size of " + Describe());
-  }
   const int64_t end = FPosition + Count;
   if (end > FSize) SetSize(end);
-  Sync();
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<size_t>(Count));
   FPosition = end;
-  Arm();
   return Count;
 }
 
 int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
-  Sync();
+  const Pause pause(*this);
   const int64_t base = Origin == soBeginning ? 0 : Origin == soCurrent ? FPosition : FSize;
   int64_t target = 0;
-  const bool overflow = __builtin_add_overflow(base, Offset, &target);
-  if (overflow || target < 0) {
-    Arm();
-    throw EStreamError(overflow ? u"Seek beyond the largest position of " + Describe()
-                                : u"Seek before the start of " + Describe());
-  }
+  if (__builtin_add_overflow(base, Offset, &target))
+    throw EStreamError(u"Seek beyond the largest position of " + Describe());
+  if (target < 0) throw EStreamError(u"Seek before the start of " + Describe());
   FPosition = target;
-  Arm();
   return FPosition;
 }
 
 bool TMemoryStream::AtEnd() {
   if (FCur < FReadEnd) return false;
-  Sync();
-  const bool end = FPosition >= FSize;
-  Arm();
-  return end;
+  const Pause pause(*this);
+  return FPosition >= FSize;
 }
 
 void TMemoryStream::SetSize(int64_t NewSize) {
-  Sync();
-  if (NewSize < 0) {
-    Arm();
-    throw EStreamError(u"Negative size for " + Describe());
-  }
+  const Pause pause(*this);
+  if (NewSize < 0) throw EStreamError(u"Negative size for " + Describe());
   if (static_cast<uint64_t>(NewSize) > FData.size()) {
     try {
       // Grow geometrically so that byte-by-byte writing stays linear.
@@ -168,7 +162,6 @@ void TMemoryStream::SetSize(int64_t NewSize) {
       if (static_cast<uint64_t>(NewSize) > FData.max_size()) throw std::bad_alloc();
       FData.resize(std::max<size_t>(static_cast<size_t>(NewSize), std::min(grown, FData.max_size())));
     } catch (const std::exception&) {
-      Arm();
       throw EOutOfMemory(u"Out of memory while expanding " + Describe() + u" to " + Num(NewSize) + u" bytes");
     }
   }
@@ -176,11 +169,10 @@ void TMemoryStream::SetSize(int64_t NewSize) {
   if (NewSize < FSize) std::fill(FData.begin() + NewSize, FData.begin() + FSize, uint8_t{0});
   FSize = NewSize;
   if (FPosition > FSize) FPosition = FSize;
-  Arm();
 }
 
 void TMemoryStream::Clear() {
-  Sync();
+  const Pause pause(*this);
   FData.clear();
   FData.shrink_to_fit();
   FSize = 0;
@@ -188,6 +180,7 @@ void TMemoryStream::Clear() {
 }
 
 void TMemoryStream::LoadFromStream(TStream& Stream) {
+  const Pause pause(*this);
   Clear();
   Stream.SetPosition(0);
   // Read to the end rather than trusting Size, which pipes and /proc files cannot give.
@@ -195,25 +188,20 @@ void TMemoryStream::LoadFromStream(TStream& Stream) {
   for (;;) {
     if (FSize > kMaxPosition - kChunk) throw EReadError(u"Stream too large to load into " + Describe());
     SetSize(FSize + kChunk);
-    Sync();
     const int32_t n = Stream.Read(FData.data() + FSize - kChunk, kChunk);
     SetSize(FSize - kChunk + std::max(n, 0));
     if (n <= 0) break;
   }
   FPosition = 0;
-  Sync();
-  Arm();
 }
 
 void TMemoryStream::SaveToStream(TStream& Stream) {
-  Sync();
-  int64_t done = 0;
-  while (done < FSize) {
+  const Pause pause(*this);
+  for (int64_t done = 0; done < FSize;) {
     const auto chunk = static_cast<int32_t>(std::min<int64_t>(FSize - done, 1 << 30));
     Stream.WriteBuffer(FData.data() + done, chunk);
     done += chunk;
   }
-  Arm();
 }
 
 void TMemoryStream::LoadFromFile(const UnicodeString& FileName) {

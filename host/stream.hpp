@@ -142,6 +142,7 @@ class TMemoryStream : public TStream {
   void Sync();
   // Points the window at the position when it lies within the data.
   void Arm();
+  class Pause;
 
   std::vector<uint8_t> FData;  // capacity; bytes from FSize on are zero
   int64_t FSize = 0;
