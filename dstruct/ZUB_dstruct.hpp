@@ -9,3 +9,5 @@ namespace zub {
 ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 
 }  // namespace zub
+
+#include "dstruct/string_array.hpp"
