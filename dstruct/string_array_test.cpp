@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -735,6 +736,39 @@ TEST(StringArray, SortOrderAccessors) {
   EXPECT_EQ(t.a.GetSortOrder(1), 3);
   EXPECT_EQ(t.a.GetSortOrder(2), 2);
   EXPECT_EQ(t.changes, 0);
+}
+
+TEST(StringArray, WhichOperationsCallChanged) {
+  struct Case {
+    const char* what;
+    std::function<void(TStringArray&)> op;
+    int changes;
+  };
+  const std::vector<Case> cases{
+      {"SetString", [](TStringArray& a) { a.SetString(0, 1, u"x"); }, 1},
+      {"SetRowAttrib", [](TStringArray& a) { a.SetRowAttrib(2, 1); }, 1},
+      {"SetColAttrib", [](TStringArray& a) { a.SetColAttrib(1, 1); }, 1},
+      {"Resize", [](TStringArray& a) { a.Resize(2, 2); }, 1},
+      {"AddRow", [](TStringArray& a) { a.AddRow(); }, 1},
+      {"InsertRow", [](TStringArray& a) { a.InsertRow(1); }, 1},
+      {"RemoveRow", [](TStringArray& a) { a.RemoveRow(1); }, 1},
+      {"InsertColumn", [](TStringArray& a) { a.InsertColumn(1); }, 1},
+      {"Sort", [](TStringArray& a) { a.Sort(1, 0, true); }, 1},
+      {"UnSort", [](TStringArray& a) { a.UnSort(); }, 1},
+      {"SetSortOrder", [](TStringArray& a) { a.SetSortOrder(1, 2); }, 0},
+      {"CommitSorting", [](TStringArray& a) { a.CommitSorting(); }, 0},
+      {"GarbageCollection", [](TStringArray& a) { a.GarbageCollection(); }, 0},
+      {"Clear", [](TStringArray& a) { a.Clear(); }, 0},
+      {"Fill empty", [](TStringArray& a) { a.Fill(u""); }, 0},
+      {"RemoveColumn of the only column", [](TStringArray& a) { a.RemoveColumn(1); }, 0},
+  };
+  for (const Case& k : cases) {
+    Counted t;
+    FillColumn(t.a, 1, {u"b", u"a"});
+    t.changes = 0;
+    k.op(t.a);
+    EXPECT_EQ(t.changes, k.changes) << k.what;
+  }
 }
 
 TEST(StringArray, AssignCopiesEverything) {
