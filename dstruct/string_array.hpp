@@ -24,7 +24,16 @@
 //   caller sees: the new empty row stands at logical position r, or the row shown at r goes,
 //   and the other rows keep their displayed order (which is then also the physical order).
 // - After an unsuccessful FindCellInSortedColumn, row holds the last row compared.
-// The XML file routines are not part of this class yet.
+//
+// The XML file element (the file is Windows-1252 text, lines end in CR LF; rows are written
+// in the order shown, so reading gives that order physically):
+//   <?xml version="1.0"?>                                      only with the header flag
+//   <stringarray signature="zubtoolkit" id="DataID" cols=C rows=R>
+//     <colattrib c=2 val=7 />                                  non-zero attributes only
+//     <rowattrib r=1 val=5 />
+//     <cell c=0 r=1>text</cell>                                cells that hold a text
+//   </stringarray>
+// Cell texts and the id escape "&", "<", ">", '"' and characters below 32 as entities.
 #pragma once
 
 #include <cstdint>
@@ -141,6 +150,20 @@ class TStringArray : public TComponent {
   void CommitSorting();
   // Compacts each pool in place; pools are neither added nor released.
   void GarbageCollection();
+
+  // Writes the table as one element; I/O errors of the text file propagate.
+  void WriteToOpenXMLFile(TextFile& F, bool WithHeader, const UnicodeString& DataID) const;
+  // Creates the file and writes the element with the header line.
+  void SaveAsXMLFile(const UnicodeString& FName, const UnicodeString& DataID) const;
+  // Reads on to the next element whose id equals DataID (ASCII letters in either case; an
+  // empty DataID takes the first element) and loads it: dimensions, cells and attributes,
+  // the sort index in physical order, then one Changed. Cells and attributes outside the
+  // stated dimensions are skipped, lines not understood are passed over. False, with the
+  // table unchanged, when no such element follows, its dimensions are not positive, or the
+  // file ends before the element's closing line.
+  bool ReadFromOpenXMLFile(TextFile& F, const UnicodeString& DataID);
+  // ReadFromOpenXMLFile on the named file; false when the file does not exist.
+  bool LoadFromXMLFile(const UnicodeString& FName, const UnicodeString& DataID);
 
   void Changed();
   const TNotifyEvent& OnChange() const { return FOnChange; }
