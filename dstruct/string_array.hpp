@@ -55,6 +55,10 @@ class TStringArray : public TComponent {
   // 1 column (plus column 0), 1 row, 10 rows allocated, one empty pool. Raises
   // EZUBDStructError "Class TStringArray: failed to initialize (out of memory)" when the
   // first allocations fail.
+  // Reading a file never makes a table of more cells (column 0 included) than this,
+  // whatever its element claims.
+  static constexpr int64_t MaxFileCells = int64_t{1} << 24;
+
   explicit TStringArray(TComponent* AOwner);
   UnicodeString ClassName() const override { return u"TStringArray"; }
 
@@ -159,8 +163,8 @@ class TStringArray : public TComponent {
   // empty DataID takes the first element) and loads it: dimensions, cells and attributes,
   // the sort index in physical order, then one Changed. Cells and attributes outside the
   // stated dimensions are skipped, lines not understood are passed over. False, with the
-  // table unchanged, when no such element follows, its dimensions are not positive, or the
-  // file ends before the element's closing line.
+  // table unchanged, when no such element follows, its dimensions are not positive or
+  // exceed MaxFileCells, or the file ends before the element's closing line.
   bool ReadFromOpenXMLFile(TextFile& F, const UnicodeString& DataID);
   // ReadFromOpenXMLFile on the named file; false when the file does not exist.
   bool LoadFromXMLFile(const UnicodeString& FName, const UnicodeString& DataID);

@@ -141,7 +141,9 @@ bool TStringArray::ReadFromOpenXMLFile(TextFile& F, const UnicodeString& DataID)
   // Read into a table of our own, so that a cut or malformed element changes nothing.
   TStringArray read(nullptr);
   read.SetAllocRowsBy(FAllocRowsBy);
-  if (!read.Resize(IntAttrib(attribs, u"cols"), IntAttrib(attribs, u"rows"))) return false;
+  const int32_t cols = IntAttrib(attribs, u"cols"), rows = IntAttrib(attribs, u"rows");
+  if (cols < 1 || rows < 1 || (int64_t{cols} + 1) * rows > MaxFileCells) return false;
+  if (!read.Resize(cols, rows)) return false;
   while (!Eof(F)) {
     ReadLn(F, line);
     const std::u16string_view t = Trimmed(line);

@@ -101,6 +101,9 @@ TEST(StringArrayXML, BadFilesLeaveTheTableUnchanged) {
            {"cut before the closing line", start + "  <cell c=1 r=1>new</cell>\r\n"},
            {"no signature", "<stringarray id=\"t\" cols=2 rows=2>\r\n</stringarray>\r\n"},
            {"zero rows", "<stringarray signature=\"zubtoolkit\" cols=2 rows=0>\r\n</stringarray>\r\n"},
+           // 4097 x 4096 cells with column 0: one row more than MaxFileCells allows
+           {"too many cells",
+            "<stringarray signature=\"zubtoolkit\" cols=4096 rows=4096>\r\n</stringarray>\r\n"},
            {"empty file", ""}}) {
     TempDir dir;
     dir.WriteBytes("bad.xml", k.bytes);
@@ -115,6 +118,11 @@ TEST(StringArrayXML, BadFilesLeaveTheTableUnchanged) {
   }
   TStringArray b(nullptr);
   EXPECT_FALSE(b.LoadFromXMLFile(u"/nonexistent/zub/none.xml", u""));
+  TempDir dir;
+  dir.WriteBytes("max.xml",
+                 "<stringarray signature=\"zubtoolkit\" cols=4095 rows=4096>\r\n</stringarray>\r\n");
+  EXPECT_TRUE(b.LoadFromXMLFile(dir.Name("max.xml"), u""));  // exactly MaxFileCells
+  EXPECT_EQ(b.NrOfColumns(), 4095);
 }
 
 TEST(StringArrayXML, ForeignLinesAndCellsOutsideTheTableArePassedOver) {
