@@ -161,6 +161,24 @@ TEST(StringArray, LongTextsOpenPoolsAndGarbageCollectionKeepsContents) {
   EXPECT_LT(a.PoolFirstFree(1), 1 + 127 * 256);
 }
 
+TEST(StringArray, GarbageCollectionPacksColumnByColumnInPhysicalRowOrder) {
+  TStringArray a(nullptr);
+  FillColumn(a, 1, {u"zz", u"yyyy"});
+  a.SetString(0, 2, u"b");
+  a.SetString(0, 1, u"ccc");
+  a.SetString(1, 2, u"y");  // in place, leaving three bytes unused
+  a.Sort(1, 0, true);       // the view is physical rows 2, 1; packing ignores it
+  ASSERT_EQ(a.GetSortOrder(1), 2);
+  a.GarbageCollection();
+  EXPECT_EQ(a.CellAddress(0, 2), 0x10001u);  // physical row 1, column 0: "ccc"
+  EXPECT_EQ(a.CellAddress(0, 1), 0x10005u);  // physical row 2, column 0: "b"
+  EXPECT_EQ(a.CellAddress(1, 2), 0x10007u);  // "zz"
+  EXPECT_EQ(a.CellAddress(1, 1), 0x1000Au);  // "y"
+  EXPECT_EQ(a.PoolFirstFree(1), 12);
+  EXPECT_EQ(ColumnView(a, 0), (std::vector<UnicodeString>{u"b", u"ccc"}));
+  EXPECT_EQ(ColumnView(a, 1), (std::vector<UnicodeString>{u"y", u"zz"}));
+}
+
 // A table allowed two pools, to reach the pool limit cheaply.
 class TTwoPoolArray : public TStringArray {
  public:
