@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <numeric>
 #include <stdexcept>
 
 #include "dstruct/ZUB_dstruct.hpp"
@@ -425,6 +426,47 @@ void TStringArray::BeforeSortExchange(const UnicodeString& InString, UnicodeStri
   if (FOnBefSortExc) FOnBefSortExc(this, InString, OutString);
 }
 
+namespace {
+
+// The folded keys of one column for one Sort without a key hook, kept in the order the sort
+// is building: the comb sort moves them along with the sort index, so its comparisons read
+// neighbouring memory. Each slot carries the first eight characters packed into two
+// integers that compare as the characters do, which decides almost every comparison; the
+// whole key is looked at only when those agree.
+class SortKeys {
+ public:
+  SortKeys(const std::vector<UnicodeString>& keys) {
+    FSlots.resize(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+      Slot& s = FSlots[i];
+      s.index = static_cast<uint32_t>(i);
+      for (size_t k = 0; k < 8; ++k) {
+        const uint64_t c = k < keys[i].size() ? keys[i][k] : 0;
+        (k < 4 ? s.hi : s.lo) |= c << (48 - 16 * (k % 4));
+      }
+    }
+    FKeys = &keys;
+  }
+  // <0, 0, >0 as the keys at logical positions a and b compare.
+  int Compare(size_t a, size_t b) const {
+    const Slot &x = FSlots[a], &y = FSlots[b];
+    if (x.hi != y.hi) return x.hi < y.hi ? -1 : 1;
+    if (x.lo != y.lo) return x.lo < y.lo ? -1 : 1;
+    return (*FKeys)[x.index].compare((*FKeys)[y.index]);
+  }
+  void Swap(size_t a, size_t b) { std::swap(FSlots[a], FSlots[b]); }
+
+ private:
+  struct Slot {
+    uint64_t hi = 0, lo = 0;
+    uint32_t index = 0;  // into the keys, by physical row
+  };
+  std::vector<Slot> FSlots;
+  const std::vector<UnicodeString>* FKeys = nullptr;
+};
+
+}  // namespace
+
 void TStringArray::Sort(int32_t PrimCol, int32_t SecCol, bool AscendPrim, bool AscendSec) {
   if (FOnPercentDone) FOnPercentDone(this, 0);
   const int32_t n = FNRow;
@@ -435,10 +477,50 @@ void TStringArray::Sort(int32_t PrimCol, int32_t SecCol, bool AscendPrim, bool A
   }
   total += n;
   if (n >= 2) {
+    // Without a key hook every key is the folded cell text, the same at each comparison, so
+    // it is computed once; the comparisons and exchanges are those of the plain way.
+    const bool cached = !FOnBefSortExc;
+    std::vector<UnicodeString> primKeys, secKeys;
+    std::vector<int32_t> rows;  // logical row - 1 -> the row's place in the keys
+    if (cached) {
+      primKeys.resize(static_cast<size_t>(n));
+      rows.resize(static_cast<size_t>(n));
+      std::iota(rows.begin(), rows.end(), 0);
+      for (int32_t r = 1; r <= n; ++r)
+        primKeys[static_cast<size_t>(r - 1)] = LowerCase(GetString(PrimCol, r));
+      if (SecCol > 0) {
+        secKeys.resize(static_cast<size_t>(n));
+        for (int32_t r = 1; r <= n; ++r)
+          secKeys[static_cast<size_t>(r - 1)] = LowerCase(GetString(SecCol, r));
+      }
+    }
+    // The keys are in the logical order the sort starts from; the slots follow the exchanges.
+    SortKeys prim(primKeys);
     auto key = [this](int32_t c, int32_t r) {
       UnicodeString out;
       BeforeSortExchange(GetString(c, r), out);
       return LowerCase(out);
+    };
+    // Whether logical rows i and j (1-based, i < j) are to be exchanged.
+    auto outOfOrder = [&](int32_t i, int32_t j) {
+      if (cached) {
+        int cmp = prim.Compare(static_cast<size_t>(i - 1), static_cast<size_t>(j - 1));
+        bool ascending = AscendPrim;
+        if (cmp == 0 && SecCol > 0) {
+          cmp = secKeys[static_cast<size_t>(rows[static_cast<size_t>(i - 1)])].compare(
+              secKeys[static_cast<size_t>(rows[static_cast<size_t>(j - 1)])]);
+          ascending = AscendSec;
+        }
+        return ascending ? cmp > 0 : cmp < 0;
+      }
+      UnicodeString ki = key(PrimCol, i), kj = key(PrimCol, j);
+      bool ascending = AscendPrim;
+      if (ki == kj && SecCol > 0) {
+        ki = key(SecCol, i);
+        kj = key(SecCol, j);
+        ascending = AscendSec;
+      }
+      return ascending ? ki > kj : ki < kj;
     };
     int32_t gap = n;
     int64_t counter = 0;
@@ -448,15 +530,12 @@ void TStringArray::Sort(int32_t PrimCol, int32_t SecCol, bool AscendPrim, bool A
       swapped = false;
       for (int32_t i = 1; i + gap <= n; ++i) {
         const int32_t j = i + gap;
-        UnicodeString ki = key(PrimCol, i), kj = key(PrimCol, j);
-        bool ascending = AscendPrim;
-        if (ki == kj && SecCol > 0) {
-          ki = key(SecCol, i);
-          kj = key(SecCol, j);
-          ascending = AscendSec;
-        }
-        if (ascending ? ki > kj : ki < kj) {
+        if (outOfOrder(i, j)) {
           std::swap(FSortIx[i - 1], FSortIx[j - 1]);
+          if (cached) {
+            prim.Swap(static_cast<size_t>(i - 1), static_cast<size_t>(j - 1));
+            std::swap(rows[static_cast<size_t>(i - 1)], rows[static_cast<size_t>(j - 1)]);
+          }
           swapped = true;
         }
         ++counter;

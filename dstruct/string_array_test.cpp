@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dstruct/ZUB_dstruct.hpp"
@@ -819,6 +821,43 @@ TEST(StringArray, AssignFromOtherClassesRaisesConversionError) {
   TComponent other(nullptr);
   EXPECT_THROW(a.Assign(&other), EConvertError);
   EXPECT_THROW(other.Assign(&a), EConvertError);
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+// The sort keeps the folded keys from one comparison to the next when no key hook is
+// assigned; the order it gives must be the one an identity hook gives, equal keys and the
+// secondary column included.
+TEST(StringArray, SortWithoutAHookExchangesAsWithOne) {
+  std::mt19937 rng(7);
+  for (const int32_t rows : {2, 13, 500, 3000}) {
+    TStringArray plain(nullptr), hooked(nullptr);
+    for (TStringArray* a : {&plain, &hooked}) a->Resize(2, rows);
+    for (int32_t r = 1; r <= rows; ++r) {
+      // Few distinct keys, mixed case and long shared prefixes, so ties and the
+      // character-by-character comparison both happen.
+      UnicodeString k = UnicodeString(u"prefix-") + Char(u'a' + rng() % 3) + (rng() % 2 ? u"X" : u"x");
+      if (rng() % 4 == 0) k = k.substr(0, rng() % k.size());
+      const UnicodeString second = UnicodeString(1, Char(u'0' + rng() % 10));
+      for (TStringArray* a : {&plain, &hooked}) {
+        a->SetString(1, r, k);
+        a->SetString(2, r, second);
+      }
+    }
+    hooked.SetOnBeforeSortExchange([](TObject*, const UnicodeString& in, UnicodeString& out) { out = in; });
+    for (const auto& [sec, up, secUp] : {std::tuple{0, true, true}, {2, false, true}, {2, true, false}}) {
+      plain.UnSort();
+      hooked.UnSort();
+      plain.Sort(1, sec, up, secUp);
+      hooked.Sort(1, sec, up, secUp);
+      for (int32_t i = 1; i <= rows; ++i)
+        ASSERT_EQ(plain.GetSortOrder(i), hooked.GetSortOrder(i)) << rows << " rows, position " << i;
+    }
+  }
 }
 
 }  // namespace
