@@ -1,6 +1,7 @@
 // Unit ZUB_dstruct: data structures, checksums, encoders and combinatorics.
 #pragma once
 
+#include "dstruct/assoc_array.hpp"
 #include "foundation/ZUB_zubbase.hpp"
 
 namespace zub {
