@@ -62,6 +62,39 @@ class TAssocArray : public TComponent {
   // No entries; both arrays shrink or grow to Granularity. The properties stay.
   void Clear();
 
+  // Adds each name=value pair of an attribute text (names, "=", values in double quotes or
+  // bare up to the next space; &amp; &lt; &gt; &quot; &apos; and &#N; / &#xH; decoded in
+  // values) as a Unicode string entry, through Add. Stops at the first pair that breaks
+  // that syntax (a name without "=", a quoted value without its closing quote, an unknown
+  // entity). Returns the number of pairs taken; a name already present (in the sense of
+  // Add) gets the later value and counts again.
+  int32_t AddXMLAttributes(const UnicodeString& Attributes);
+
+  // The XML form of the array, one character per byte and plain ASCII throughout:
+  //
+  //   <?xml version="1.0" encoding="US-ASCII"?>       (only with CreateHeader)
+  //   <DataID>
+  //   <assocarray ignorecase="true" entries="2"/>
+  //   <entry key="colour" type="258">red</entry>
+  //   <entry key="n" type="3">12</entry>
+  //   </DataID>
+  //
+  // Entries appear in their order, each with its Variant type code. Keys and texts are
+  // escaped: &amp; &lt; &gt; &quot;, and &#N; for control characters and every character
+  // from 127 up. Numbers are written with "." and as many digits as read back exactly;
+  // currency with four decimals. DataID must be an XML name (a letter, "_" or ":", then
+  // letters, digits, "_", ":", "." or "-"); another one, or an array value, raises
+  // EZUBDStructError and writes nothing. The array's own DataID property is not used.
+  void WriteToXMLStream(TStream& OutStream, bool CreateHeader, const UnicodeString& DataID) const;
+  // Reads the first element named DataID (letters in either case) from the stream's
+  // position, and on success replaces the entries and IgnoreCase with the ones read and
+  // sets the DataID property. False, with the array left as it was, when there is no such
+  // element, DataID is not an XML name, or the element is cut off or malformed (its
+  // assocarray line missing or repeated, an unknown tag, a type that is not one written
+  // here, a value that does not read back as its type, a bad escape, or an entry count
+  // that differs). The stream is left after what was read.
+  bool ReadFromXMLStream(TStream& InStream, const UnicodeString& DataID);
+
   int32_t NumEntries() const { return FNEntries; }
   // The number of slots in each of the two arrays (at least NumEntries).
   int32_t Capacity() const { return static_cast<int32_t>(FKeyArray.size()); }

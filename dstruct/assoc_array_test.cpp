@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <vector>
+
+#include "dstruct/ZUB_dstruct.hpp"
 
 namespace zub {
 namespace {
@@ -367,6 +372,251 @@ TEST(AssocArray, LookupsAgreeWithAScanOfTheEntries) {
       const int i = model.Find(probe);
       ASSERT_EQ(a.ResolveAsInt(probe), i < 0 ? 0 : model.values[static_cast<size_t>(i)]) << step;
       ASSERT_EQ(a.Resolve(probe).IsNull(), i < 0) << step;
+    }
+  }
+}
+
+// Same entries in the same order, each with the same type and value (floats bit for bit).
+void ExpectSameEntries(const TAssocArray& a, const TAssocArray& b) {
+  ASSERT_EQ(a.NumEntries(), b.NumEntries());
+  for (int32_t i = 1; i <= a.NumEntries(); ++i) {
+    EXPECT_EQ(a.GetKeys(i), b.GetKeys(i)) << i;
+    const Variant va = a.GetValues(i), vb = b.GetValues(i);
+    ASSERT_EQ(VarType(va), VarType(vb)) << i;
+    switch (VarType(va)) {
+      case varEmpty:
+      case varNull:
+        break;
+      case varSingle:
+      case varDouble:
+      case varDate: {
+        const double da = va.AsDouble(), db = vb.AsDouble();
+        EXPECT_EQ(std::memcmp(&da, &db, sizeof da), 0) << i;
+        break;
+      }
+      case varString:
+        EXPECT_EQ(va.AsAnsiString(), vb.AsAnsiString()) << i;
+        break;
+      case varCurrency:
+        EXPECT_EQ(va.AsCurrencyUnits(), vb.AsCurrencyUnits()) << i;
+        break;
+      default:
+        EXPECT_EQ(va.AsString(), vb.AsString()) << i;
+    }
+  }
+}
+
+UnicodeString Written(const TAssocArray& a, bool header, const UnicodeString& id) {
+  TStringStream s;
+  a.WriteToXMLStream(s, header, id);
+  return s.DataString();
+}
+
+// One entry of every type the array writes, with the values at their edges.
+void FillEveryType(TAssocArray& a) {
+  AnsiString bytes;
+  for (int c = 128; c < 256; ++c) bytes += static_cast<char>(c);
+  a.Add(u"empty", Variant());
+  a.Add(u"null", Variant::Null());
+  a.Add(u"smallint", Variant(int16_t{-32768}));
+  a.Add(u"integer", Variant(int32_t{2147483647}));
+  a.Add(u"single", Variant(0.1f));
+  a.Add(u"double", Variant(-1.0 / 3.0));
+  a.Add(u"tiny", Variant(5e-324));
+  a.Add(u"infinite", Variant(std::numeric_limits<double>::infinity()));
+  a.Add(u"currency", Variant::FromCurrencyUnits(INT64_MIN));
+  a.Add(u"currency2", Variant::FromCurrency(-0.0005));
+  a.Add(u"date", Variant::FromDate(45000.75));
+  a.Add(u"ole", Variant::FromOleStr(u"a \"quoted\" <tag> & more"));
+  a.Add(u"boolean", Variant(true));
+  a.Add(u"shortint", Variant(int8_t{-128}));
+  a.Add(u"byte", Variant(uint8_t{255}));
+  a.Add(u"word", Variant(uint16_t{65535}));
+  a.Add(u"longword", Variant(uint32_t{4294967295u}));
+  a.Add(u"int64", Variant(int64_t{INT64_MIN}));
+  a.Add(u"uint64", Variant(uint64_t{18446744073709551615ull}));
+  a.Add(u"ansi", Variant(bytes));
+  UnicodeString wide = u"</entry> \"x\"='y' &amp; \r\n\t\u00E9\u20AC\xD800 ";
+  for (Char c = 128; c < 256; ++c) wide += c;
+  a.Add(u"unicode", Variant(wide));
+  a.Add(u"", Variant(u""));
+  a.SetKeys(a.NumEntries(), u"Key <&> \"\u00FF\"");
+}
+
+TEST(AssocArrayXML, RoundTripsEveryTypeAndText) {
+  TAssocArray a(nullptr);
+  FillEveryType(a);
+  for (const bool header : {true, false}) {
+    const UnicodeString text = Written(a, header, u"Settings.v1");
+    EXPECT_EQ(text.rfind(u"<?xml", 0) == 0, header);
+    for (Char c : text) EXPECT_LT(c, 128) << "the file is plain ASCII";
+    TAssocArray b(nullptr);
+    b.Add(u"old", Variant(int32_t{1}));
+    TStringStream s(UnicodeToAnsi(text));
+    ASSERT_TRUE(b.ReadFromXMLStream(s, u"SETTINGS.V1"));
+    ExpectSameEntries(a, b);
+    EXPECT_EQ(b.DataID(), u"SETTINGS.V1");
+    EXPECT_EQ(b.Resolve(u"old").IsNull(), true);
+    EXPECT_EQ(b.ResolveAsString(u"ole"), u"a \"quoted\" <tag> & more");
+  }
+}
+
+TEST(AssocArrayXML, KeepsCaseSensitiveKeysAndFindsItsElement) {
+  TAssocArray a(nullptr);
+  a.SetIgnoreCase(false);
+  a.Add(u"A", Variant(int32_t{1}));
+  a.Add(u"a", Variant(int32_t{2}));
+  TAssocArray other(nullptr);
+  other.Add(u"x", Variant(u"other"));
+
+  // Two elements in a row: each is found by its name, and a read stops after its own.
+  TStringStream s;
+  other.WriteToXMLStream(s, true, u"first");
+  a.WriteToXMLStream(s, false, u"second");
+  other.WriteToXMLStream(s, false, u"second");
+  s.SetPosition(0);
+  TAssocArray b(nullptr);
+  ASSERT_TRUE(b.ReadFromXMLStream(s, u"second"));
+  EXPECT_FALSE(b.IgnoreCase());
+  ExpectSameEntries(a, b);
+  ASSERT_TRUE(b.ReadFromXMLStream(s, u"second"));
+  ExpectSameEntries(other, b);
+  EXPECT_TRUE(b.IgnoreCase());
+  EXPECT_FALSE(b.ReadFromXMLStream(s, u"second"));
+
+  // An empty array.
+  TAssocArray empty(nullptr), c(nullptr);
+  c.Add(u"k", Variant(int32_t{1}));
+  TStringStream e;
+  empty.WriteToXMLStream(e, false, u"e");
+  e.SetPosition(0);
+  ASSERT_TRUE(c.ReadFromXMLStream(e, u"e"));
+  EXPECT_EQ(c.NumEntries(), 0);
+  c.Add(u"k", Variant(int32_t{2}));
+  EXPECT_EQ(c.ResolveAsInt(u"k"), 2);
+}
+
+TEST(AssocArrayXML, CutOffFilesAreRejectedAtEveryLength) {
+  TAssocArray a(nullptr);
+  FillEveryType(a);
+  const AnsiString full = UnicodeToAnsi(Written(a, true, u"cfg"));
+  // Without the final line end the file is still whole; every shorter cut is not.
+  const size_t whole = full.size() - 2;
+  for (size_t n = 0; n < whole; ++n) {
+    TAssocArray b(nullptr);
+    b.Add(u"kept", Variant(int32_t{7}));
+    TStringStream s(full.substr(0, n));
+    ASSERT_FALSE(b.ReadFromXMLStream(s, u"cfg")) << n;
+    ASSERT_EQ(b.NumEntries(), 1) << n;
+    ASSERT_EQ(b.ResolveAsInt(u"kept"), 7) << n;
+  }
+  TStringStream s(full.substr(0, whole));
+  TAssocArray b(nullptr);
+  EXPECT_TRUE(b.ReadFromXMLStream(s, u"cfg"));
+}
+
+TEST(AssocArrayXML, MalformedElementsAreRejected) {
+  const char* const props = "<assocarray ignorecase=\"true\" entries=\"1\"/>";
+  const std::string good = std::string("<d>") + props + "<entry key=\"k\" type=\"3\">5</entry></d>";
+  {
+    TStringStream s(good);
+    TAssocArray a(nullptr);
+    ASSERT_TRUE(a.ReadFromXMLStream(s, u"d"));
+    EXPECT_EQ(a.ResolveAsInt(u"k"), 5);
+  }
+  const std::string bad[] = {
+      "<other>" + std::string(props) + "<entry key=\"k\" type=\"3\">5</entry></other>",
+      "<d><entry key=\"k\" type=\"3\">5</entry></d>",  // no assocarray line
+      std::string("<d>") + props + props + "<entry key=\"k\" type=\"3\">5</entry></d>",
+      std::string("<d>") + props +
+          "<entry key=\"k\" type=\"3\">5</entry><entry key=\"j\" type=\"3\">6</entry></d>",
+      std::string("<d>") + props + "</d>",                                     // count differs
+      std::string("<d>") + props + "<item key=\"k\" type=\"3\">5</item></d>",  // unknown tag
+      std::string("<d>") + props + "<entry key=\"k\" type=\"3\">5</d>",        // entry not closed
+      std::string("<d>") + props + "<entry key=\"k\" type=\"9\">5</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"8195\">5</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\">5</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"3\">5x</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"3\">2147483648</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"17\">-1</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"5\">1,5</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"6\">1.23456</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"6\">922337203685477.5808</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"11\">yes</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"1\">x</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"258\">a &bogus; b</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k\" type=\"258\">&#65536;</entry></d>",
+      std::string("<d>") + props + "<entry key=\"k &amp\" type=\"258\">x</entry></d>",
+      "<d><assocarray ignorecase=\"maybe\" entries=\"1\"/><entry key=\"k\" type=\"3\">5</entry></d>",
+      "<d><assocarray ignorecase=\"true\" entries=\"-1\"/></d>",
+      "<d><assocarray ignorecase=\"true\"/></d>",
+      "",
+  };
+  for (const auto& text : bad) {
+    TStringStream s(text);
+    TAssocArray a(nullptr);
+    a.SetIgnoreCase(false);
+    a.Add(u"K", Variant(int32_t{1}));
+    EXPECT_FALSE(a.ReadFromXMLStream(s, u"d")) << text;
+    EXPECT_EQ(a.NumEntries(), 1) << text;
+    EXPECT_FALSE(a.IgnoreCase()) << text;
+    EXPECT_EQ(a.DataID(), u"") << text;
+  }
+  for (const UnicodeString id : {u"", u"a b", u"1d", u"d>", u"<d"}) {
+    TStringStream s(good);
+    TAssocArray a(nullptr);
+    EXPECT_FALSE(a.ReadFromXMLStream(s, id)) << UnicodeToUtf8(id);
+  }
+}
+
+TEST(AssocArrayXML, WriteRaisesForBadNamesAndArrayValues) {
+  TAssocArray a(nullptr);
+  a.SetName(u"prefs");
+  a.Add(u"k", Variant(int32_t{1}));
+  for (const UnicodeString id : {u"", u"a b", u"-x", u"x/"}) {
+    TStringStream s;
+    EXPECT_THROW(a.WriteToXMLStream(s, true, id), EZUBDStructError) << UnicodeToUtf8(id);
+    EXPECT_EQ(s.Size(), 0);
+  }
+  a.Add(u"list", VarArrayCreate(0, 1, varInteger));
+  TStringStream s;
+  try {
+    a.WriteToXMLStream(s, true, u"x");
+    ADD_FAILURE() << "no exception";
+  } catch (const EZUBDStructError& e) {
+    EXPECT_EQ(e.Message().rfind(u"Component \"prefs\": ", 0), 0u) << e.what();
+  }
+  EXPECT_EQ(s.Size(), 0);
+}
+
+TEST(AssocArrayXML, AddXMLAttributesAddsEachPairAsText) {
+  struct Case {
+    UnicodeString attribs;
+    int32_t added;
+    std::vector<UnicodeString> keys;
+    std::vector<UnicodeString> values;
+  };
+  const Case cases[] = {
+      {u"", 0, {}, {}},
+      {u"  Width=\"12\" title=\"a &lt;b&gt; &amp; &quot;c&quot; &#233;\"  bare=x ",
+       3,
+       {u"width", u"title", u"bare"},
+       {u"12", u"a <b> & \"c\" \u00E9", u"x"}},
+      {u"empty=\"\" e2=", 2, {u"empty", u"e2"}, {u"", u""}},
+      {u"a=1 novalue b=2", 1, {u"a"}, {u"1"}},
+      {u"a=1 b=\"open", 1, {u"a"}, {u"1"}},
+      {u"a=\"&nope;\" b=2", 0, {}, {}},
+      {u"=1", 0, {}, {}},
+      {u"a=1 A=2", 2, {u"a"}, {u"2"}},  // the second replaces the first, and counts
+  };
+  for (const auto& c : cases) {
+    TAssocArray a(nullptr);
+    EXPECT_EQ(a.AddXMLAttributes(c.attribs), c.added) << UnicodeToUtf8(c.attribs);
+    EXPECT_EQ(KeysOf(a), c.keys) << UnicodeToUtf8(c.attribs);
+    for (size_t i = 0; i < c.values.size() && i < c.keys.size(); ++i) {
+      const Variant v = a.GetValues(static_cast<int32_t>(i) + 1);
+      EXPECT_EQ(VarType(v), varUString);
+      EXPECT_EQ(v.AsString(), c.values[i]) << UnicodeToUtf8(c.attribs);
     }
   }
 }
