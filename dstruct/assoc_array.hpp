@@ -7,6 +7,8 @@
 // first entry whose key equals the given one; with IgnoreCase both are compared with the
 // ASCII letters A..Z folded to lower case. A hash index beside the arrays answers lookups
 // without scanning; it always gives the entry that a scan from the first entry would.
+// Lookups may build that index, so even lookups alone must not run on one array from two
+// threads at once.
 //
 // Nothing here sends a change notification. Out-of-range indices read as empty and write
 // nothing.
