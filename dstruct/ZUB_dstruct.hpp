@@ -1,7 +1,6 @@
 // Unit ZUB_dstruct: data structures, checksums, encoders and combinatorics.
 #pragma once
 
-#include "dstruct/assoc_array.hpp"
 #include "foundation/ZUB_zubbase.hpp"
 
 namespace zub {
@@ -11,4 +10,5 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 
 }  // namespace zub
 
+#include "dstruct/assoc_array.hpp"
 #include "dstruct/string_array.hpp"
