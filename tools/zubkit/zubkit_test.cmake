@@ -268,3 +268,6 @@ expect(0 "Pattern matching, tokens and text transforms" tour)
 
 # Files that report no size read whole.
 expect(0 "^[1-9][0-9]*\n$" lines /proc/cpuinfo --count)
+
+# The data structures in the tour.
+expect(0 "Data structures ==\n#include \"dstruct/ZUB_dstruct.hpp\".*Athens bern Cairo Oslo.*ResolveAsNumber\\(\"scale\"\\) = 2[.]5" tour)
