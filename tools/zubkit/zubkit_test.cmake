@@ -271,3 +271,13 @@ expect(0 "^[1-9][0-9]*\n$" lines /proc/cpuinfo --count)
 
 # The data structures in the tour.
 expect(0 "Data structures ==\n#include \"dstruct/ZUB_dstruct.hpp\".*Athens bern Cairo Oslo.*ResolveAsNumber\\(\"scale\"\\) = 2[.]5" tour)
+
+# Sorting lines through the string table.
+file(WRITE ${WORK}/c.csv "name;pop\nOslo;709037\nbern;134794\nAthens;643452\nCairo;10230350\n")
+expect(0 "^Athens;643452\nbern;134794\nCairo;10230350\nname;pop\nOslo;709037\n$" sort ${WORK}/c.csv)
+expect(0 "^Cairo;10230350\nOslo;709037\nAthens;643452\nbern;134794\nname;pop\n$" sort ${WORK}/c.csv --key 2 --numeric --reverse)
+execute_process(COMMAND sh -c "printf 'b\\n-1.5\\n10\\n2\\n' | \"$1\" sort - --numeric" sh ${ZUBKIT} OUTPUT_VARIABLE sorted)
+if(NOT sorted STREQUAL "-1.5\nb\n2\n10\n")
+  message(FATAL_ERROR "sort - --numeric gave '${sorted}'")
+endif()
+expect(1 "Cannot open file" sort ${WORK}/missing.csv)
