@@ -1,5 +1,7 @@
 #include "dstruct/assoc_array.hpp"
 
+#include "dstruct/xml_text.hpp"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -69,83 +71,12 @@ bool IsXMLName(std::u16string_view s) {
   return true;
 }
 
-// Plain ASCII out: markup characters as named entities, controls and everything from 127
-// up as numeric ones (one per UTF-16 unit, so lone surrogates survive too).
 UnicodeString XMLEscape(std::u16string_view s) {
-  UnicodeString out;
-  out.reserve(s.size());
-  for (Char c : s) {
-    switch (c) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      default:
-        if (c < 32 || c >= 127)
-          out += u"&#" + IntToStr(int32_t{c}) + u";";
-        else
-          out += c;
-    }
-  }
-  return out;
+  return EscapeXMLText(s, true);
 }
 
-// The inverse of XMLEscape (also taking &apos; and &#xH;); nothing for a "&" that does not
-// start a known entity, or a character reference beyond one UTF-16 unit.
 std::optional<UnicodeString> XMLUnescape(std::u16string_view s) {
-  UnicodeString out;
-  out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != u'&') {
-      out += s[i];
-      continue;
-    }
-    const size_t semi = s.find(u';', i);
-    if (semi == std::u16string_view::npos) return std::nullopt;
-    const std::u16string_view name = s.substr(i + 1, semi - i - 1);
-    if (name == u"amp") {
-      out += u'&';
-    } else if (name == u"lt") {
-      out += u'<';
-    } else if (name == u"gt") {
-      out += u'>';
-    } else if (name == u"quot") {
-      out += u'"';
-    } else if (name == u"apos") {
-      out += u'\'';
-    } else if (name.size() >= 2 && name[0] == u'#') {
-      const bool hex = name[1] == u'x' || name[1] == u'X';
-      const std::u16string_view digits = name.substr(hex ? 2 : 1);
-      if (digits.empty() || digits.size() > 6) return std::nullopt;
-      uint32_t code = 0;
-      for (Char d : digits) {
-        uint32_t v;
-        if (d >= u'0' && d <= u'9')
-          v = d - u'0';
-        else if (hex && d >= u'a' && d <= u'f')
-          v = d - u'a' + 10;
-        else if (hex && d >= u'A' && d <= u'F')
-          v = d - u'A' + 10;
-        else
-          return std::nullopt;
-        code = code * (hex ? 16 : 10) + v;
-      }
-      if (code > 0xFFFF) return std::nullopt;
-      out += static_cast<Char>(code);
-    } else {
-      return std::nullopt;
-    }
-    i = semi;
-  }
-  return out;
+  return UnescapeXMLText(s, true);
 }
 
 // The text of an ASCII-only UnicodeString as bytes, and back; anything else fails.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "dstruct/string_array.hpp"
+#include "dstruct/xml_text.hpp"
 #include "host/case_map.hpp"
 #include "host/convert.hpp"
 #include "host/file_system.hpp"
@@ -13,65 +14,15 @@ namespace zub {
 
 namespace {
 
-// Markup characters and control characters (a cell may hold a line end) become entities,
-// so that every cell fits on its line.
+// Markup and control characters (a cell may hold a line end) become entities, so that every
+// cell fits on its line; other characters stay, as the file is Windows-1252 text.
 UnicodeString EscapeXML(std::u16string_view s) {
-  UnicodeString out;
-  for (Char ch : s) {
-    switch (ch) {
-      case u'&':
-        out += u"&amp;";
-        break;
-      case u'<':
-        out += u"&lt;";
-        break;
-      case u'>':
-        out += u"&gt;";
-        break;
-      case u'"':
-        out += u"&quot;";
-        break;
-      default:
-        if (ch < 32)
-          out += u"&#" + IntToStr(int32_t{ch}) + u";";
-        else
-          out += ch;
-    }
-  }
-  return out;
+  return EscapeXMLText(s, false);
 }
 
-// The inverse of EscapeXML; an "&" that starts no known entity stays as it is.
+// An "&" that starts no known entity stays as it is.
 UnicodeString UnescapeXML(std::u16string_view s) {
-  UnicodeString out;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == u'&') {
-      const size_t semi = s.find(u';', i);
-      if (semi != std::u16string_view::npos) {
-        const std::u16string_view name = s.substr(i + 1, semi - i - 1);
-        Char ch = 0;
-        if (name == u"amp")
-          ch = u'&';
-        else if (name == u"lt")
-          ch = u'<';
-        else if (name == u"gt")
-          ch = u'>';
-        else if (name == u"quot")
-          ch = u'"';
-        else if (name.size() >= 2 && name[0] == u'#') {
-          int32_t code = 0;
-          if (TryStrToInt(name.substr(1), code) && code > 0 && code < 0x10000) ch = static_cast<Char>(code);
-        }
-        if (ch != 0) {
-          out += ch;
-          i = semi;
-          continue;
-        }
-      }
-    }
-    out += s[i];
-  }
-  return out;
+  return *UnescapeXMLText(s, false);
 }
 
 std::u16string_view Trimmed(std::u16string_view s) {
