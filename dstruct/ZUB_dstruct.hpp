@@ -11,4 +11,6 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 }  // namespace zub
 
 #include "dstruct/assoc_array.hpp"
+#include "dstruct/feat_mat_props.hpp"
+#include "dstruct/feature_matrix.hpp"
 #include "dstruct/string_array.hpp"

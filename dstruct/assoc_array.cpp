@@ -21,19 +21,6 @@ bool IsStringType(TVarType t) {
   return t == varString || t == varUString;
 }
 
-// The number at the start of Text, as the stream scanner reads it. Only the space counts as
-// leading white space here, so the scanner's other blanks are fed as a foreign letter; the
-// end of the text is the scanner's end of input.
-double ScanTextFPNum(std::u16string_view Text) {
-  TFPNumScanner scanner(true, 3);
-  for (Char c : Text) {
-    const int fed = (c == 9 || c == 10 || c == 13) ? 'Z' : c;
-    if (!scanner.Feed(fed)) return scanner.Result();
-  }
-  scanner.Feed(TFPNumScanner::EndOfInput);
-  return scanner.Result();
-}
-
 // Leading spaces, an optional sign, then decimal digits; saturates at the 32-bit limits.
 int32_t ScanTextIntPrefix(std::u16string_view Text) {
   size_t i = 0;
@@ -377,7 +364,7 @@ double TAssocArray::ResolveAsNumber(const UnicodeString& Key) const {
     case varInt64:
       return v.AsDouble();
     default:
-      return IsStringType(v.VType()) ? ScanTextFPNum(v.AsString()) : 0;
+      return IsStringType(v.VType()) ? ScanTextFPNum(v.AsString(), true, 3).Result() : 0;
   }
 }
 

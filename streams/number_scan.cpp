@@ -24,7 +24,7 @@ constexpr int kNext[9][6] = {
     {9, 8, 9, 9, 9, 9},       // 8 exponent digits
 };
 
-constexpr int64_t kExponentCap = 4200;
+constexpr int64_t kExponentCap = TFPNumScanner::ExponentCap;
 
 // Significant mantissa digits kept. Every midpoint between two neighbouring 80-bit values
 // has fewer significant digits than this (the smallest subnormal midpoints have about
@@ -122,6 +122,16 @@ double TFPNumScanner::Result() const {
     }
   }
   return static_cast<double>(std::clamp<long double>(v, -uc_MaxDouble, uc_MaxDouble));
+}
+
+TFPNumScanner ScanTextFPNum(std::u16string_view Text, bool AllowExp, int32_t DecPChar) {
+  TFPNumScanner scanner(AllowExp, DecPChar);
+  for (Char c : Text) {
+    const int fed = (c == 9 || c == 10 || c == 13) ? 'Z' : c;
+    if (!scanner.Feed(fed)) return scanner;
+  }
+  scanner.Feed(TFPNumScanner::EndOfInput);
+  return scanner;
 }
 
 int32_t ScanStreamDecimal(TStream& InStream) {

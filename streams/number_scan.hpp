@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "foundation/ZUB_zubbase.hpp"
 
@@ -27,6 +28,13 @@ class TFPNumScanner {
   double Result() const;
   // True once the machine ended in its failed state.
   bool Failed() const { return FState == -1; }
+  // True once the machine ended in its done state: a number was read.
+  bool Done() const { return FState == 9; }
+  // True when the exponent digits read went above ExponentCap (the extra ones were
+  // consumed but are not in the number).
+  bool ExponentCapped() const { return FExpDigits > ExponentCap; }
+
+  static constexpr int64_t ExponentCap = 4200;
 
  private:
   int Classify(int c) const;
@@ -42,6 +50,11 @@ class TFPNumScanner {
   bool FIntZero = false;      // a leading integer zero is in FText
   bool FSticky = false;       // non-zero fraction digits were cut
 };
+
+// Runs the scanner over a text: only the space counts as white space before the number
+// (tab, LF and CR are fed as a foreign letter), and the end of the text is the end of
+// input. The scanner is returned in its final state for Result, Done and ExponentCapped.
+TFPNumScanner ScanTextFPNum(std::u16string_view Text, bool AllowExp, int32_t DecPChar);
 
 // Skips spaces, LF and CR (at least one byte is read), takes a sign, then decimal digits;
 // the first byte after the digits is consumed. 0 when there is no digit. Values beyond 32

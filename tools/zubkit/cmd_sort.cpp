@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/zubkit/cli.hpp"
+#include "tools/zubkit/csv_fields.hpp"
 #include "tools/zubkit/input.hpp"
 #include "tools/zubkit/progress.hpp"
 #include "tools/zubkit/text_lines.hpp"
@@ -15,35 +16,10 @@ namespace {
 
 using zub::UnicodeString;
 
-// The delimiter character the library's detection found in the first line, or 0.
-zub::Char DelimiterOf(const UnicodeString& firstLine) {
-  switch (zub::DetectCSVDelimiter(firstLine)) {
-    case zub::csvBlank:
-      return u' ';
-    case zub::csvSemicolon:
-      return u';';
-    case zub::csvComma:
-      return u',';
-    case zub::csvColon:
-      return u':';
-    case zub::csvTab:
-      return u'\t';
-    default:
-      return 0;
-  }
-}
-
-// Field N (1-based) of a line; the whole line when there is no delimiter.
+// Field N (1-based) of a line, empty when it has fewer.
 UnicodeString Field(const UnicodeString& line, zub::Char delimiter, int64_t n) {
-  if (delimiter == 0) return n == 1 ? line : UnicodeString();
-  size_t start = 0;
-  for (int64_t k = 1; k < n; ++k) {
-    start = line.find(delimiter, start);
-    if (start == UnicodeString::npos) return UnicodeString();
-    ++start;
-  }
-  const size_t end = line.find(delimiter, start);
-  return line.substr(start, end == UnicodeString::npos ? UnicodeString::npos : end - start);
+  const std::vector<UnicodeString> fields = SplitFields(line, delimiter);
+  return static_cast<size_t>(n) <= fields.size() ? fields[static_cast<size_t>(n - 1)] : UnicodeString();
 }
 
 // A text whose order as characters is the numeric order of the number at the start of
@@ -72,7 +48,7 @@ int RunSort(const Args& args, std::ostream& out) {
   for (std::string bytes; reader.Next(bytes);) {
     progress.Tick();
     const UnicodeString line = Decode(bytes, encoding);
-    if (lines.empty()) delimiter = DelimiterOf(line);
+    if (lines.empty()) delimiter = DetectDelimiter(line);
     keys.push_back(Field(line, delimiter, keyField));
     lines.push_back(zub::UnicodeToUtf8(line));
   }
@@ -96,7 +72,8 @@ const Registration sort(
      "FILE",
      "print the lines of a file sorted by a field, through the library's string table",
      "Fields are split by the delimiter the library detects in the first line (blank,\n"
-     "semicolon, comma, colon or tab); without one the whole line is the key. Keys\n"
+     "semicolon, comma, colon or tab), a field in double quotes running to its closing\n"
+     "quote; without a delimiter the whole line is the key. Keys\n"
      "compare regardless of case, as the table holds them (255 Windows-1252 characters,\n"
      "? for others), with the table's comb\n"
      "sort (lines with equal keys keep the order that sort gives them). --numeric orders\n"

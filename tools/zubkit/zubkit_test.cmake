@@ -281,3 +281,34 @@ if(NOT sorted STREQUAL "-1.5\nb\n2\n10\n")
   message(FATAL_ERROR "sort - --numeric gave '${sorted}'")
 endif()
 expect(1 "Cannot open file" sort ${WORK}/missing.csv)
+
+# Feature-matrix files: made from CSV, shown, checked.
+file(WRITE ${WORK}/p.csv "name;age;height;member;note\nAnna;34;1.72;true;\"says \"\"hi\"\";ok\"\nBo;-5;2;FALSE;\n\nCé;;1e3;;x\n")
+expect(0 "^${WORK}/p.fm: 5 features [(]name string, age integer, height double, member tristate, note string[)], 3 objects\n$"
+       featmat from-csv ${WORK}/p.csv --out ${WORK}/p.fm)
+# The file as bytes: "#featdef 5 1" CR LF first, "1 3 C\xE9" CR LF (Windows-1252) among the values.
+file(READ ${WORK}/p.fm saved HEX)
+if(NOT saved MATCHES "^2366656174646566203520310d0a31206670"
+   OR NOT saved MATCHES "0d0a3120332043e90d0a"
+   OR NOT saved MATCHES "0d0a2366656174656e640d0a$")
+  message(FATAL_ERROR "featmat from-csv wrote:\n${saved}")
+endif()
+expect(0 "^${WORK}/p.fm: 5 features, 3 objects\n\nfeature  number  name    kind      sorted  comment  presets\n1        1       name    string    no\n.*\nobject  name  age  height  member  note\n1       Anna  34   1[.]72    true    says \"hi\";ok\n2       Bo    -5   2       FALSE\n3       Cé         1e3             x\n$"
+       featmat show ${WORK}/p.fm)
+expect(0 "status 0 [(]read[)], 5 features, 3 objects, 0 problems\n$" featmat check ${WORK}/p.fm)
+execute_process(COMMAND sh -c "\"$1\" featmat from-csv - < \"$2\" | \"$1\" featmat show -" sh ${ZUBKIT} ${WORK}/p.csv
+                OUTPUT_VARIABLE piped RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT piped MATCHES "^[(]standard input[)]: 5 features, 3 objects\n.*3       Cé         1e3             x\n$")
+  message(FATAL_ERROR "featmat from-csv - | featmat show - gave (exit ${rc}):\n${piped}")
+endif()
+file(WRITE ${WORK}/bad.fm "#featvals 2 1\n3 1 x\nfoo\n")
+expect(1 "^${WORK}/bad.fm:1: no featdef section before; the features get default descriptors: #featvals 2 1\n${WORK}/bad.fm:2: index outside 2 x 1; ignored: 3 1 x\n${WORK}/bad.fm:3: expected a feature index: foo\n${WORK}/bad.fm: status -3 [(]reading stopped at an error[)], 2 features, 1 object, 3 problems\n$"
+       featmat check ${WORK}/bad.fm)
+expect(1 "bad.fm: reading stopped at an error" featmat show ${WORK}/bad.fm)
+expect(1 "^zubkit featmat: ${WORK}/none.fm: no such file\n$" featmat check ${WORK}/none.fm)
+file(WRITE ${WORK}/wide.csv "a,b\n1,2,3\n")
+expect(1 "wide.csv:2: 3 fields, but the first line names 2" featmat from-csv ${WORK}/wide.csv)
+expect(2 "no action 'list'" featmat list ${WORK}/p.fm)
+expect(2 "--out and --encoding go with from-csv" featmat show ${WORK}/p.fm --out x)
+expect_write_error("^zubkit featmat: write error: No space left on device\n$" featmat from-csv ${WORK}/p.csv)
+expect(0 "TFeatureMatrix.*F001 F003.*GetFeatValInt[(]1, 1[)] = 5000000000.*Component \"Samples\": feature value \"1[.]5\" is not a valid integer number" tour)
