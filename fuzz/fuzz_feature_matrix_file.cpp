@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "dstruct/feature_matrix.hpp"
+#include "dstruct/ZUB_dstruct.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string pid = std::to_string(::getpid());
