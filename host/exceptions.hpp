@@ -41,6 +41,8 @@ ZUB_DECLARE_EXCEPTION(EInvalidOp, Exception);
 ZUB_DECLARE_EXCEPTION(EZeroDivide, Exception);
 ZUB_DECLARE_EXCEPTION(ERangeError, Exception);
 ZUB_DECLARE_EXCEPTION(EInvalidArgument, Exception);
+// A system service failed that has no error code of its own in the library.
+ZUB_DECLARE_EXCEPTION(EOSError, Exception);
 ZUB_DECLARE_EXCEPTION(EListError, Exception);
 ZUB_DECLARE_EXCEPTION(EVariantError, Exception);
 ZUB_DECLARE_EXCEPTION(EVariantTypeCastError, EVariantError);

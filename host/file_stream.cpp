@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "host/file_system.hpp"
 #include "host/internal/os.hpp"
@@ -301,6 +302,44 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     DropBuffer(target);
   }
   return target;
+}
+
+int64_t TFileStream::CopyFileData(TFileStream& Source, int64_t Count) {
+  RequireOpen();
+  Source.RequireOpen();
+  int64_t done = 0;
+  if (FCanWrite && Source.FCanRead && FSeekable && Source.FSeekable && &Source != this) {
+    // Both buffers are handed back to their files first, so the system sees each file as
+    // the streams do.
+    Source.Sync();
+    const int64_t from = Source.Here();
+    Source.DropBuffer(from);
+    Sync();
+    const int64_t to = Here();
+    DropBuffer(to);
+    while (done < Count) {
+      int32_t err = 0;
+      const int64_t got = os::CopyRange(Source.FHandle, from + done, FHandle, to + done,
+                                        std::min<int64_t>(Count - done, int64_t{1} << 30), err);
+      if (got <= 0) break;  // the end, or a case for the buffered path (which names the failure)
+      done += got;
+    }
+    Source.DropBuffer(from + done);
+    if (done > 0) Source.NoteRead(from, done);
+    DropBuffer(to + done);
+    FSeenEnd = std::max(FSeenEnd, to + done);
+    if (done == Count) return done;
+  }
+  std::vector<uint8_t> buf(static_cast<size_t>(std::min<int64_t>(Count - done, 1 << 20)));
+  while (done < Count) {
+    const int32_t want =
+        static_cast<int32_t>(std::min<int64_t>(Count - done, static_cast<int64_t>(buf.size())));
+    const int32_t got = Source.Read(buf.data(), want);
+    if (got <= 0) break;
+    WriteBuffer(buf.data(), got);
+    done += got;
+  }
+  return done;
 }
 
 bool TFileStream::AtEnd() {

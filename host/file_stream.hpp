@@ -58,6 +58,12 @@ class TFileStream : public TStream {
 
   // Hands buffered writes to the system; raises EWriteError when it refuses them.
   void FlushBuffer();
+  // Copies up to Count bytes from Source's position to this stream's position, and moves
+  // both on. Returns the count copied, fewer only where Source ends. Between two files that
+  // allow it the system copies the bytes itself (no trip through user memory); otherwise
+  // they go through a buffer. A failing read raises EReadError, a failing write
+  // EWriteError, as Read and Write do.
+  int64_t CopyFileData(TFileStream& Source, int64_t Count);
   // Writes what is buffered and closes the file, raising EWriteError when that fails or
   // when an earlier write of this stream failed. Later calls on the stream raise
   // EStreamError; a second Close does nothing.

@@ -1,5 +1,8 @@
 #include "host/random.hpp"
 
+#include <cstdint>
+
+#include "host/exceptions.hpp"
 #include "host/internal/os.hpp"
 
 namespace zub {
@@ -29,6 +32,18 @@ int32_t Random(int32_t Range) {
 
 double Random() {
   return Step() * (1.0 / 4294967296.0);
+}
+
+uint32_t SecureRandom(uint32_t Range) {
+  if (Range <= 1) return 0;
+  // Rejection keeps every value equally likely: draws in the last, partial copy of the
+  // range are drawn again.
+  const uint32_t limit = UINT32_MAX - UINT32_MAX % Range;
+  for (;;) {
+    uint32_t v = 0;
+    if (!os::SecureRandomBytes(&v, sizeof v)) throw EOSError(u"The system's random generator cannot be read");
+    if (v < limit) return v % Range;
+  }
 }
 
 }  // namespace zub

@@ -16,4 +16,9 @@ int32_t Random(int32_t Range);
 // A double in [0, 1).
 double Random();
 
+// An integer in 0 .. Range - 1 (0 for Range <= 1), drawn uniformly from the system's
+// cryptographic generator; the seeded generator above is not touched. Raises EOSError when
+// the system has no such generator.
+uint32_t SecureRandom(uint32_t Range);
+
 }  // namespace zub

@@ -79,4 +79,18 @@ long double ParseLongDouble(const std::string& text);
 Char UpperChar(Char c);
 Char LowerChar(Char c);
 
+// The process's current directory; false with err when it cannot be read.
+bool CurrentDirectory(std::string& dir, int32_t& err);
+// Device and inode of the entry a path names (links followed); false when it does not exist.
+bool FileIdentity(const std::string& path, uint64_t& device, uint64_t& inode);
+// Copies up to n bytes from in at inOffset to out at outOffset inside the system
+// (copy_file_range), leaving both handles' file offsets alone. Returns the bytes copied
+// (0 at the end of in), -1 with err for a failure, or -2 when the system cannot copy
+// between these two files itself (the caller then copies through a buffer).
+int64_t CopyRange(Handle in, int64_t inOffset, Handle out, int64_t outOffset, int64_t n, int32_t& err);
+// "NAME=value" entries of the process environment, in its order.
+std::vector<std::string> EnvironmentEntries();
+// Fills buf with bytes from the system's cryptographic generator; false when it cannot.
+bool SecureRandomBytes(void* buf, size_t n);
+
 }  // namespace zub::os

@@ -1,0 +1,76 @@
+// POSIX current directory, file identity, in-kernel copying, environment and secure
+// random bytes for the host layer.
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+#include "host/internal/os.hpp"
+
+extern char** environ;
+
+namespace zub::os {
+
+bool CurrentDirectory(std::string& dir, int32_t& err) {
+  std::vector<char> buf(PATH_MAX);
+  while (::getcwd(buf.data(), buf.size()) == nullptr) {
+    if (errno != ERANGE) {
+      err = LastError();
+      return false;
+    }
+    buf.resize(buf.size() * 2);
+  }
+  dir = buf.data();
+  return true;
+}
+
+bool FileIdentity(const std::string& path, uint64_t& device, uint64_t& inode) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return false;
+  device = static_cast<uint64_t>(st.st_dev);
+  inode = static_cast<uint64_t>(st.st_ino);
+  return true;
+}
+
+int64_t CopyRange(Handle in, int64_t inOffset, Handle out, int64_t outOffset, int64_t n, int32_t& err) {
+  for (;;) {
+    loff_t inOff = inOffset, outOff = outOffset;
+    const ssize_t r = ::copy_file_range(static_cast<int>(in), &inOff, static_cast<int>(out), &outOff,
+                                        static_cast<size_t>(n), 0);
+    if (r >= 0) {
+      err = 0;
+      return r;
+    }
+    if (errno == EINTR) continue;
+    if (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL || errno == EBADF ||
+        errno == ETXTBSY || errno == EPERM)
+      return -2;
+    err = LastError();
+    return -1;
+  }
+}
+
+std::vector<std::string> EnvironmentEntries() {
+  std::vector<std::string> entries;
+  for (char** e = environ; e != nullptr && *e != nullptr; ++e) entries.emplace_back(*e);
+  return entries;
+}
+
+bool SecureRandomBytes(void* buf, size_t n) {
+  auto* p = static_cast<unsigned char*>(buf);
+  while (n > 0) {
+    const ssize_t r = ::getrandom(p, n, 0);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += r;
+    n -= static_cast<size_t>(r);
+  }
+  return true;
+}
+
+}  // namespace zub::os
