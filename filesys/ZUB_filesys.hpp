@@ -9,3 +9,9 @@ namespace zub {
 ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 
 }  // namespace zub
+
+#include "filesys/directories.hpp"
+#include "filesys/file_copy.hpp"
+#include "filesys/password.hpp"
+#include "filesys/path_names.hpp"
+#include "filesys/system_folders.hpp"

@@ -100,4 +100,15 @@ UnicodeString ResolvePathCase(const UnicodeString& Path) {
   return done;
 }
 
+UnicodeString ReadSymLink(const UnicodeString& LinkName) {
+  std::string target;
+  int32_t err = 0;
+  return os::ReadLink(HostPath(LinkName), target, err) ? SystemNameToUnicode(target) : UnicodeString();
+}
+
+bool CreateSymLink(const UnicodeString& Target, const UnicodeString& LinkName) {
+  int32_t err = 0;
+  return os::MakeLink(UnicodeToSystemName(Target), HostPath(LinkName), err);
+}
+
 }  // namespace zub

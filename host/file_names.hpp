@@ -28,4 +28,10 @@ bool SameFile(const UnicodeString& A, const UnicodeString& B);
 // written. Separators and a drive stay as given.
 UnicodeString ResolvePathCase(const UnicodeString& Path);
 
+// The target text of the symbolic link LinkName, or "" when it is none.
+UnicodeString ReadSymLink(const UnicodeString& LinkName);
+// Creates the symbolic link LinkName pointing to Target (taken as written, relative to the
+// link's folder when not absolute); false when it cannot (an entry of that name exists).
+bool CreateSymLink(const UnicodeString& Target, const UnicodeString& LinkName);
+
 }  // namespace zub

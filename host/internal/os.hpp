@@ -93,4 +93,9 @@ std::vector<std::string> EnvironmentEntries();
 // Fills buf with bytes from the system's cryptographic generator; false when it cannot.
 bool SecureRandomBytes(void* buf, size_t n);
 
+// The target text of a symbolic link; false with err when path is no link.
+bool ReadLink(const std::string& path, std::string& target, int32_t& err);
+// Creates the symbolic link path holding target; false with err on failure.
+bool MakeLink(const std::string& target, const std::string& path, int32_t& err);
+
 }  // namespace zub::os

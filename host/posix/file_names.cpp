@@ -73,4 +73,26 @@ bool SecureRandomBytes(void* buf, size_t n) {
   return true;
 }
 
+bool ReadLink(const std::string& path, std::string& target, int32_t& err) {
+  std::vector<char> buf(256);
+  for (;;) {
+    const ssize_t n = ::readlink(path.c_str(), buf.data(), buf.size());
+    if (n < 0) {
+      err = LastError();
+      return false;
+    }
+    if (static_cast<size_t>(n) < buf.size()) {
+      target.assign(buf.data(), static_cast<size_t>(n));
+      return true;
+    }
+    buf.resize(buf.size() * 2);
+  }
+}
+
+bool MakeLink(const std::string& target, const std::string& path, int32_t& err) {
+  if (::symlink(target.c_str(), path.c_str()) == 0) return true;
+  err = LastError();
+  return false;
+}
+
 }  // namespace zub::os
