@@ -6,10 +6,32 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 #include "tools/zubkit/input.hpp"
 
 namespace zubkit {
+
+// The line itself, for work that is not one input (a copy of many files): shown, throttled
+// and cleared under the same rules.
+class ProgressLine {
+ public:
+  ProgressLine();
+  ~ProgressLine();
+  ProgressLine(const ProgressLine&) = delete;
+  ProgressLine& operator=(const ProgressLine&) = delete;
+
+  bool Enabled() const { return FEnabled; }
+  // Name, bytes done of Total (when above 0), the rate, then Extra; at most 5 times a second.
+  void Update(const std::string& Name, int64_t Done, int64_t Total, const std::string& Extra = "");
+  // Removes the line from the terminal (before other output to standard error).
+  void Clear();
+
+ private:
+  bool FEnabled;
+  bool FShown = false;
+  std::chrono::steady_clock::time_point FStart, FLast;
+};
 
 class Progress {
  public:
@@ -27,10 +49,9 @@ class Progress {
   void Update();
 
   Input& FIn;
+  ProgressLine FLine;
   bool FEnabled;
-  bool FShown = false;
   uint64_t FTicks = 0;
-  std::chrono::steady_clock::time_point FStart, FLast;
 };
 
 }  // namespace zubkit
