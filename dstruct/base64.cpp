@@ -69,16 +69,21 @@ void Base64EncodeLinesPortable(const uint8_t* In, size_t NumLines, uint8_t* Out,
   }
 }
 
-size_t Base64DecodeRunPortable(const uint8_t* In, size_t Count, uint8_t* Out) {
+size_t Base64DecodeRunPortable(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced) {
   size_t done = 0;
-  for (; Count - done >= 4; done += 4, Out += 3) {
+  Produced = 0;
+  for (;;) {
+    while (done < Count && (In[done] == '\r' || In[done] == '\n')) ++done;
+    if (Count - done < 4) break;
     const uint32_t a = kValues[In[done]], b = kValues[In[done + 1]], c = kValues[In[done + 2]],
                    d = kValues[In[done + 3]];
     if ((a | b | c | d) > 63) break;
     const uint32_t v = a << 18 | b << 12 | c << 6 | d;
-    Out[0] = static_cast<uint8_t>(v >> 16);
-    Out[1] = static_cast<uint8_t>(v >> 8);
-    Out[2] = static_cast<uint8_t>(v);
+    Out[Produced] = static_cast<uint8_t>(v >> 16);
+    Out[Produced + 1] = static_cast<uint8_t>(v >> 8);
+    Out[Produced + 2] = static_cast<uint8_t>(v);
+    Produced += 3;
+    done += 4;
   }
   return done;
 }
@@ -97,7 +102,7 @@ void EncodeBase64With(const Base64Kernels& Kernels, TStream& Input, TStream& Out
   const size_t lineOut = LineBreaks ? 62 : 60;
   const size_t linesPerBlock = OutputBlock::kSize / lineOut;
   InputRuns in(Input, false);
-  OutputBlock out(Output);
+  OutputBlock out(Output, true);  // every write below is exact
   uint8_t pending[kLineIn];
   size_t waiting = 0;  // bytes of a line begun in an earlier run
   for (std::span<const uint8_t> run; !(run = in.Next()).empty();) {
@@ -179,9 +184,10 @@ int32_t DecodeBase64With(const Base64Kernels& Kernels, TStream& Input, TStream& 
       if (have == 0 && n - i >= 32) {
         const size_t chars = std::min(n - i, kStep);
         makeRoom(chars / 4 * 3 + 32);
-        const size_t took = Kernels.decode(p + i, chars, out.Room(chars / 4 * 3 + 32));
+        size_t produced = 0;
+        const size_t took = Kernels.decode(p + i, chars, out.Room(chars / 4 * 3 + 32), produced);
         if (took > 0) {
-          const size_t groups = took / 4;
+          const size_t groups = produced / 3;
           out.Advance(3 * groups);
           i += took;
           if (blockGroups + groups >= kGroupsPerBlock) {

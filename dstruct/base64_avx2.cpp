@@ -70,37 +70,71 @@ ZUB_TARGET_AVX2 void Base64EncodeLinesAvx2(const uint8_t* In, size_t NumLines, u
   Base64EncodeLinesPortable(In, 1, Out, Breaks);
 }
 
-ZUB_TARGET_AVX2 size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out) {
+// The 24 bytes of 32 alphabet characters (valid: which characters are in the alphabet).
+struct Decoded32 {
+  __m256i bytes;  // in the low 24 bytes
+  uint32_t valid;
+};
+
+ZUB_TARGET_AVX2 inline Decoded32 Decode32(const uint8_t* In) {
   const __m256i roll = _mm256_setr_epi8(0, 16, 19, 4, -65, -65, -71, -71, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 19,
                                         4, -65, -65, -71, -71, 0, 0, 0, 0, 0, 0, 0, 0);
   const __m256i pack = _mm256_setr_epi8(2, 1, 0, 6, 5, 4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1, 2, 1, 0, 6, 5,
                                         4, 10, 9, 8, 14, 13, 12, -1, -1, -1, -1);
-  size_t done = 0;
+  const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(In));
+  const __m256i valid = _mm256_or_si256(
+      _mm256_or_si256(InRange(v, 'A', 'Z'), InRange(v, 'a', 'z')),
+      _mm256_or_si256(InRange(v, '0', '9'), _mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('+')),
+                                                            _mm256_cmpeq_epi8(v, _mm256_set1_epi8('/')))));
+  // '/' is the one character of high nibble 2 with the offset of index 1.
+  const __m256i hiNibble = _mm256_and_si256(_mm256_srli_epi32(v, 4), _mm256_set1_epi8(0x0F));
+  const __m256i index = _mm256_add_epi8(hiNibble, _mm256_cmpeq_epi8(v, _mm256_set1_epi8('/')));
+  const __m256i values = _mm256_add_epi8(v, _mm256_shuffle_epi8(roll, index));
+  // Four 6-bit values to 24 bits: v0 v1 into 12 bits, v2 v3 likewise, then both together.
+  __m256i bits = _mm256_maddubs_epi16(values, _mm256_set1_epi32(0x01400140));
+  bits = _mm256_madd_epi16(bits, _mm256_set1_epi32(0x00011000));
+  bits = _mm256_shuffle_epi8(bits, pack);
+  bits = _mm256_permutevar8x32_epi32(bits, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7));
+  return {bits, static_cast<uint32_t>(_mm256_movemask_epi8(valid))};
+}
+
+ZUB_TARGET_AVX2 size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced) {
+  size_t done = 0, out = 0;
   while (Count - done >= 32) {
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(In + done));
-    const __m256i valid = _mm256_or_si256(
-        _mm256_or_si256(InRange(v, 'A', 'Z'), InRange(v, 'a', 'z')),
-        _mm256_or_si256(InRange(v, '0', '9'), _mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('+')),
-                                                              _mm256_cmpeq_epi8(v, _mm256_set1_epi8('/')))));
-    const auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(valid));
-    // '/' is the one character of high nibble 2 with the offset of index 1.
-    const __m256i hiNibble = _mm256_and_si256(_mm256_srli_epi32(v, 4), _mm256_set1_epi8(0x0F));
-    const __m256i index = _mm256_add_epi8(hiNibble, _mm256_cmpeq_epi8(v, _mm256_set1_epi8('/')));
-    const __m256i values = _mm256_add_epi8(v, _mm256_shuffle_epi8(roll, index));
-    // Four 6-bit values to 24 bits: v0 v1 into 12 bits, v2 v3 likewise, then both together.
-    __m256i bits = _mm256_maddubs_epi16(values, _mm256_set1_epi32(0x01400140));
-    bits = _mm256_madd_epi16(bits, _mm256_set1_epi32(0x00011000));
-    bits = _mm256_shuffle_epi8(bits, pack);
-    bits = _mm256_permutevar8x32_epi32(bits, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7));
-    Store(Out, bits);
-    if (mask != 0xFFFFFFFFu) {
-      const size_t groups = static_cast<size_t>(__builtin_ctz(~mask)) / 4;
-      return done + 4 * groups;
+    // The encoder's own lines, 60 characters and CR LF (or LF), go whole: two overlapping
+    // steps (characters 0..31 and 28..59), and the next line's place does not wait for them.
+    if (Count - done >= 62 && (In[done + 60] == '\r' || In[done + 60] == '\n')) {
+      const Decoded32 a = Decode32(In + done), b = Decode32(In + done + 28);
+      const size_t eol = In[done + 60] == '\r' && In[done + 61] == '\n' ? 2 : In[done + 60] == '\n' ? 1 : 0;
+      if ((a.valid & b.valid) == 0xFFFFFFFFu && eol != 0) {
+        Store(Out + out, a.bytes);
+        Store(Out + out + 21, b.bytes);
+        done += 60 + eol;
+        out += 45;
+        continue;
+      }
     }
-    done += 32;
-    Out += 24;
+    const Decoded32 d = Decode32(In + done);
+    Store(Out + out, d.bytes);
+    if (d.valid == 0xFFFFFFFFu) {
+      done += 32;
+      out += 24;
+      continue;
+    }
+    // The groups before the first other character are kept; line ends between groups are
+    // stepped over, anything else ends the run.
+    const auto first = static_cast<size_t>(__builtin_ctz(~d.valid));
+    done += first / 4 * 4;
+    out += first / 4 * 3;
+    if (first % 4 != 0) break;
+    const size_t from = done;
+    while (done < Count && (In[done] == '\r' || In[done] == '\n')) ++done;
+    if (done == from) break;
   }
-  return done + Base64DecodeRunPortable(In + done, Count - done, Out);
+  size_t tail = 0;
+  done += Base64DecodeRunPortable(In + done, Count - done, Out + out, tail);
+  Produced = out + tail;
+  return done;
 }
 
 }  // namespace zub::dstruct_internal
@@ -114,8 +148,8 @@ bool Base64Avx2Built() {
 void Base64EncodeLinesAvx2(const uint8_t* In, size_t NumLines, uint8_t* Out, bool Breaks) {
   Base64EncodeLinesPortable(In, NumLines, Out, Breaks);
 }
-size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out) {
-  return Base64DecodeRunPortable(In, Count, Out);
+size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced) {
+  return Base64DecodeRunPortable(In, Count, Out, Produced);
 }
 }  // namespace zub::dstruct_internal
 

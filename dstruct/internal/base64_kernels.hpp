@@ -13,17 +13,18 @@ namespace zub::dstruct_internal {
 // Encodes NumLines lines of 45 bytes from In into 60 characters each, followed by CR LF when
 // Breaks is set; reads exactly 45 x NumLines bytes and writes exactly (60 or 62) x NumLines.
 using Base64LineKernel = void (*)(const uint8_t* In, size_t NumLines, uint8_t* Out, bool Breaks);
-// Decodes the longest run of whole groups of alphabet characters at the start of In (Count
-// bytes): returns the characters taken (a multiple of 4) and writes 3 bytes per group to Out,
-// which must have room for 3/4 x Count + 32 bytes (bytes after the result may be scribbled on).
-// Stops at the first character that is not in the alphabet ("=", CR, LF, anything else).
-using Base64RunKernel = size_t (*)(const uint8_t* In, size_t Count, uint8_t* Out);
+// Decodes whole groups of alphabet characters from the start of In (Count bytes), stepping
+// over CR and LF that stand between groups: returns the characters taken and sets Produced to
+// the bytes written to Out (3 per group), which must have room for 3/4 x Count + 32 bytes
+// (bytes after them may be scribbled on). Stops before anything else: "=", a CR or LF inside a
+// group, any other character, or an incomplete last group.
+using Base64RunKernel = size_t (*)(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced);
 
 void Base64EncodeLinesPortable(const uint8_t* In, size_t NumLines, uint8_t* Out, bool Breaks);
-size_t Base64DecodeRunPortable(const uint8_t* In, size_t Count, uint8_t* Out);
+size_t Base64DecodeRunPortable(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced);
 bool Base64Avx2Built();
 void Base64EncodeLinesAvx2(const uint8_t* In, size_t NumLines, uint8_t* Out, bool Breaks);
-size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out);
+size_t Base64DecodeRunAvx2(const uint8_t* In, size_t Count, uint8_t* Out, size_t& Produced);
 
 struct Base64Kernels {
   Base64LineKernel encode;

@@ -7,7 +7,10 @@
 // blocks of 64 KiB otherwise (for callers that read to the end anyway).
 //
 // OutputBlock collects output in a 64 KiB block with some slack behind it, for vector stores
-// that write a few bytes beyond what they keep, and writes it with WriteBuffer.
+// that write a few bytes beyond what they keep, and writes it with WriteBuffer. A writer that
+// writes exactly what it keeps may ask for Direct output: then, while the stream offers room
+// in its own buffer (a memory stream within its allocation, a file stream while writing), the
+// output goes there in place and is not copied.
 #pragma once
 
 #include <cstddef>
@@ -74,25 +77,41 @@ class OutputBlock {
   static constexpr size_t kSize = 64 * 1024;
   static constexpr size_t kSlack = 64;
 
-  explicit OutputBlock(TStream& Stream)
-      : FStream(Stream), FBuf(std::make_unique<uint8_t[]>(kSize + kSlack)) {}
+  explicit OutputBlock(TStream& Stream, bool Direct = false)
+      : FStream(Stream), FDirect(Direct), FBuf(std::make_unique<uint8_t[]>(kSize + kSlack)) {}
 
-  // Room for N bytes (N at most kSize) at the end of the block, writing the block out first
-  // when it has not; kSlack more bytes behind them may be scribbled on.
+  // Room for N bytes (N at most kSize) at the end of the output, writing the block out first
+  // when it has not; kSlack more bytes behind them may be scribbled on, except in Direct
+  // output. Advance(N) takes N bytes of that room as written.
   uint8_t* Room(size_t N) {
+    if (FDirect && FUsed == 0) {
+      const std::span<uint8_t> window = FStream.WriteWindow();
+      FInWindow = window.size() >= N;
+      if (FInWindow) return window.data();
+    }
+    FInWindow = false;
     if (FUsed + N > kSize) Flush();
     return FBuf.get() + FUsed;
   }
-  void Advance(size_t N) { FUsed += N; }
-  void Put(uint8_t B) { *Room(1) = B, ++FUsed; }
+  void Advance(size_t N) {
+    if (FInWindow)
+      FStream.Produce(N);
+    else
+      FUsed += N;
+  }
+  void Put(uint8_t B) {
+    *Room(1) = B;
+    Advance(1);
+  }
   void Put(const void* Data, size_t N) {
     std::memcpy(Room(N), Data, N);
-    FUsed += N;
+    Advance(N);
   }
   size_t Used() const { return FUsed; }
 
   void Flush() { FlushPrefix(FUsed); }
-  // Writes the first N bytes of the block and keeps the rest at its front.
+  // Writes the first N bytes of the block and keeps the rest at its front (not for Direct
+  // output, which may have gone to the stream already).
   void FlushPrefix(size_t N) {
     if (N > 0) FStream.WriteBuffer(FBuf.get(), static_cast<int32_t>(N));
     std::memmove(FBuf.get(), FBuf.get() + N, FUsed - N);
@@ -103,6 +122,8 @@ class OutputBlock {
 
  private:
   TStream& FStream;
+  bool FDirect;
+  bool FInWindow = false;
   std::unique_ptr<uint8_t[]> FBuf;
   size_t FUsed = 0;
 };
