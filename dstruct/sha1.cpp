@@ -1,5 +1,6 @@
 #include "dstruct/sha1.hpp"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
