@@ -184,7 +184,9 @@ TEST(Base64, DecodingAppendsAtTheOutputPosition) {
 
 // The AVX2 kernels against the portable ones, through the stream routines, on random data of
 // every length from 0 to 4096 at every start offset within 32 bytes. One stream per offset is
-// cut shorter by a byte at a time; decoding is compared on every seventh length.
+// cut shorter by a byte at a time; decoding is compared on every seventh length. Unoptimized
+// builds (the sanitizer build runs at -O0, some 100 times slower here) take every length at
+// four offsets and every offset at the lengths up to 300 and one in eleven beyond.
 TEST(Base64, Avx2MatchesPortableCode) {
   if (!(Base64Avx2Built() && Cpu().avx2)) GTEST_SKIP() << "no AVX2 here";
   const Base64Kernels portable{Base64EncodeLinesPortable, Base64DecodeRunPortable, "portable"};
@@ -199,6 +201,10 @@ TEST(Base64, Avx2MatchesPortableCode) {
   for (size_t offset = 0; offset < 32; ++offset) {
     TStringStream in{AnsiString(pad.substr(0, offset) + data)};
     for (size_t n = 4096 + 1; n-- > 0;) {
+#ifndef __OPTIMIZE__
+      const bool everyLength = offset == 0 || offset == 1 || offset == 13 || offset == 31;
+      if (!everyLength && n > 300 && n % 11 != 0) continue;
+#endif
       in.SetSize(static_cast<int64_t>(offset + n));
       for (const bool breaks : {true, false}) {
         reset(a);
