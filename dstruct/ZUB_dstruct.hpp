@@ -10,7 +10,12 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 
 }  // namespace zub
 
+#include "dstruct/ascii85.hpp"
 #include "dstruct/assoc_array.hpp"
+#include "dstruct/base64.hpp"
+#include "dstruct/crc.hpp"
 #include "dstruct/feat_mat_props.hpp"
 #include "dstruct/feature_matrix.hpp"
+#include "dstruct/rle_encoder.hpp"
+#include "dstruct/sha1.hpp"
 #include "dstruct/string_array.hpp"

@@ -54,6 +54,13 @@ class TStream : public TObject {
     return {FCur, FReadEnd > FCur ? static_cast<size_t>(FReadEnd - FCur) : size_t{0}};
   }
   void Consume(size_t N) { FCur += N; }
+  // The room after the position that may be written without a virtual call (empty when
+  // there is none, or the stream keeps no buffer), and taking N of its bytes as written: the
+  // writing counterpart of Buffered and Consume, for writers that produce in place.
+  std::span<uint8_t> WriteWindow() const {
+    return {FCur, FWriteEnd > FCur ? static_cast<size_t>(FWriteEnd - FCur) : size_t{0}};
+  }
+  void Produce(size_t N) { FCur += N; }
 
   // The next byte, or -1 at the end.
   int ReadByte() {

@@ -6,6 +6,9 @@
 #include <limits>
 #include <stdexcept>
 
+#include "host/file_stream.hpp"
+#include "testing/temp_dir.hpp"
+
 namespace zub {
 namespace {
 
@@ -129,6 +132,49 @@ TEST(Stream, CopyFromRaisesTheStreamsOwnErrors) {
     FAIL() << "a standard-library error left the stream";
   } catch (const EStreamError&) {
   }
+}
+
+}  // namespace
+}  // namespace zub
+
+namespace zub {
+namespace {
+
+// Writing in place through WriteWindow and Produce is writing: size, position and content
+// follow, within a memory stream's allocation and a file stream's buffer alike.
+TEST(Stream, WriteWindowWritesInPlace) {
+  TMemoryStream m;
+  EXPECT_TRUE(m.WriteWindow().empty());  // nothing allocated yet
+  m.SetSize(200);
+  m.SetSize(100);  // the allocation stays: room beyond the end
+  m.SetPosition(98);
+  std::span<uint8_t> room = m.WriteWindow();
+  ASSERT_EQ(room.size(), 102u);
+  room[0] = 'a';
+  room[1] = 'b';
+  room[2] = 'c';
+  m.Produce(3);
+  EXPECT_EQ(m.Position(), 101);
+  EXPECT_EQ(m.Size(), 101);
+  EXPECT_EQ(m.Memory()[100], 'c');
+  EXPECT_EQ(m.Memory()[101], 0);
+
+  testing::TempDir dir;
+  {
+    TFileStream f(dir.Name("w.bin"), fmCreate);
+    f.WriteByte('x');  // opens the buffer for writing
+    room = f.WriteWindow();
+    ASSERT_GE(room.size(), 2u);
+    room[0] = 'y';
+    room[1] = 'z';
+    f.Produce(2);
+    EXPECT_EQ(f.Position(), 3);
+    f.Close();
+  }
+  EXPECT_EQ(dir.ReadBytes("w.bin"), "xyz");
+  // A file stream that is reading offers no room to write.
+  TFileStream r(dir.Name("w.bin"), fmOpenRead);
+  EXPECT_TRUE(r.WriteWindow().empty());
 }
 
 }  // namespace
