@@ -29,23 +29,22 @@ void ForEachEntry(const UnicodeString& Path, int32_t Attr, Visit visit) {
   FindClose(f);
 }
 
-// The walk behind ScanFilesToStrList and CountFiles.
+// The walk behind ScanFilesToStrList and CountFiles: one listing per folder, without a
+// lookup per entry.
 void ScanFiles(const UnicodeString& Dir, const UnicodeString& Name, bool Recurse, int32_t& Count,
                TStringList* List, const TScanFilesFeedback& Feedback) {
   if (Feedback) Feedback(Dir, Count);
-  ForEachEntry(Dir + Name, faAnyFile, [&](const TSearchRec& f) {
-    if (!IsRealDir(f.Attr)) {
-      if (List != nullptr) List->Add(Dir + f.Name);
+  std::vector<TDirEntry> entries;
+  if (!ListDirEntries(Dir, entries)) return;
+  for (const TDirEntry& e : entries)
+    if (!e.Directory && MatchesMask(Name, e.Name)) {
+      if (List != nullptr) List->Add(Dir + e.Name);
       ++Count;
     }
-    return true;
-  });
   if (!Recurse) return;
   const Char sep = Dir.empty() ? u'\\' : SepOf(Dir);
-  ForEachEntry(Dir + u"*.*", faAnyFile, [&](const TSearchRec& f) {
-    if (IsRealDir(f.Attr)) ScanFiles(Dir + f.Name + sep, Name, Recurse, Count, List, Feedback);
-    return true;
-  });
+  for (const TDirEntry& e : entries)
+    if (e.Directory) ScanFiles(Dir + e.Name + sep, Name, Recurse, Count, List, Feedback);
 }
 
 void StartScan(const UnicodeString& Mask, bool Recurse, int32_t& Count, TStringList* List,

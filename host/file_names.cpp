@@ -1,5 +1,6 @@
 #include "host/file_names.hpp"
 
+#include <algorithm>
 #include <vector>
 
 #include "host/exceptions.hpp"
@@ -109,6 +110,18 @@ UnicodeString ReadSymLink(const UnicodeString& LinkName) {
 bool CreateSymLink(const UnicodeString& Target, const UnicodeString& LinkName) {
   int32_t err = 0;
   return os::MakeLink(UnicodeToSystemName(Target), HostPath(LinkName), err);
+}
+
+bool ListDirEntries(const UnicodeString& Dir, std::vector<TDirEntry>& Entries) {
+  std::vector<std::pair<std::string, char>> raw;
+  int32_t err = 0;
+  if (!os::ListDirectoryKinds(Dir.empty() ? std::string(".") : HostPath(Dir), raw, err)) return false;
+  std::sort(raw.begin(), raw.end());
+  Entries.clear();
+  Entries.reserve(raw.size());
+  for (const auto& [name, kind] : raw)
+    Entries.push_back({SystemNameToUnicode(name), kind == 'd', kind == 'l'});
+  return true;
 }
 
 }  // namespace zub

@@ -2,6 +2,8 @@
 // two names reach the same file, and names resolved regardless of case.
 #pragma once
 
+#include <vector>
+
 #include "host/unicode.hpp"
 
 namespace zub {
@@ -33,5 +35,20 @@ UnicodeString ReadSymLink(const UnicodeString& LinkName);
 // Creates the symbolic link LinkName pointing to Target (taken as written, relative to the
 // link's folder when not absolute); false when it cannot (an entry of that name exists).
 bool CreateSymLink(const UnicodeString& Target, const UnicodeString& LinkName);
+
+// An entry of a folder as ListDirEntries gives it.
+struct TDirEntry {
+  UnicodeString Name;      // as stored, converted as FindFirst converts names
+  bool Directory = false;  // a folder itself, not a link to one
+  bool SymLink = false;
+};
+// The entries of Dir ("" is the current folder), without "." and "..", in FindFirst's
+// order (ascending native names), each with its kind as the system's listing tells it:
+// no lookup per entry, so walking a large tree costs about what `find` costs. False when
+// Dir cannot be read.
+bool ListDirEntries(const UnicodeString& Dir, std::vector<TDirEntry>& Entries);
+// Whether Name matches Mask by FindFirst's rule ("*", "?", letters in any case, "*.*"
+// everything, a trailing ".*" also names without an extension).
+bool MatchesMask(std::u16string_view Mask, std::u16string_view Name);
 
 }  // namespace zub

@@ -6,6 +6,7 @@
 
 #include "host/case_map.hpp"
 #include "host/exceptions.hpp"
+#include "host/file_names.hpp"
 #include "host/internal/os.hpp"
 
 namespace zub {
@@ -114,6 +115,10 @@ bool Record(bool ok, int32_t err) {
 }
 
 }  // namespace
+
+bool MatchesMask(std::u16string_view Mask, std::u16string_view Name) {
+  return MaskMatches(Mask, Name);
+}
 
 void SetDriveMapping(Char Letter, const UnicodeString& Root) {
   const int i = DriveIndex(Letter);

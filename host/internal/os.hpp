@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/unicode.hpp"
@@ -97,5 +98,10 @@ bool SecureRandomBytes(void* buf, size_t n);
 bool ReadLink(const std::string& path, std::string& target, int32_t& err);
 // Creates the symbolic link path holding target; false with err on failure.
 bool MakeLink(const std::string& target, const std::string& path, int32_t& err);
+
+// Names in a directory (without "." and ".."), each with its kind as the listing tells it
+// ('d' folder, 'l' symbolic link, 'f' anything else); an entry whose kind the listing does
+// not tell is looked up. False with err when the directory cannot be read.
+bool ListDirectoryKinds(const std::string& path, std::vector<std::pair<std::string, char>>& entries, int32_t& err);
 
 }  // namespace zub::os

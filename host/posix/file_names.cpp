@@ -1,5 +1,6 @@
 // POSIX current directory, file identity, in-kernel copying, environment and secure
 // random bytes for the host layer.
+#include <dirent.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,6 +94,31 @@ bool MakeLink(const std::string& target, const std::string& path, int32_t& err) 
   if (::symlink(target.c_str(), path.c_str()) == 0) return true;
   err = LastError();
   return false;
+}
+
+bool ListDirectoryKinds(const std::string& path, std::vector<std::pair<std::string, char>>& entries,
+                        int32_t& err) {
+  DIR* d = ::opendir(path.empty() ? "." : path.c_str());
+  if (d == nullptr) {
+    err = LastError();
+    return false;
+  }
+  while (const dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    char kind = e->d_type == DT_DIR ? 'd' : e->d_type == DT_LNK ? 'l' : 'f';
+    if (e->d_type == DT_UNKNOWN) {
+      struct stat st;
+      const std::string full = (path.empty() ? std::string(".") : path) + "/" + name;
+      kind = ::lstat(full.c_str(), &st) != 0 ? 'f'
+             : S_ISDIR(st.st_mode)           ? 'd'
+             : S_ISLNK(st.st_mode)           ? 'l'
+                                             : 'f';
+    }
+    entries.emplace_back(name, kind);
+  }
+  ::closedir(d);
+  return true;
 }
 
 }  // namespace zub::os
