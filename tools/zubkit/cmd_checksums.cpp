@@ -126,14 +126,7 @@ bool ReportingErrors(const char* command, const std::string& name, F&& work) {
   } catch (const WriteError&) {
     throw;
   } catch (const std::exception& e) {
-    FlushOut();
-    std::cerr << "zubkit " << command << ": ";
-    if (dynamic_cast<const zub::Exception*>(&e) == nullptr)
-      std::cerr << (name == "-" ? "(standard input)" : name) << ": "
-                << (dynamic_cast<const std::bad_alloc*>(&e) != nullptr ? "out of memory" : e.what());
-    else
-      std::cerr << (name == "-" ? "(standard input): " : "") << e.what();
-    std::cerr << "\n";
+    ReportInputError(command, name, e);
     return false;
   }
 }

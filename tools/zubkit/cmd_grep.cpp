@@ -215,14 +215,7 @@ int RunGrep(const Args& args, std::ostream& out) {
       // A file that cannot be opened or read is reported, with the system's reason; the
       // others are still searched. The library's messages name the file, except that
       // standard input goes by the system's name for it.
-      FlushOut();
-      std::cerr << "zubkit grep: ";
-      if (dynamic_cast<const zub::Exception*>(&e) == nullptr)
-        std::cerr << (name == "-" ? "(standard input)" : name) << ": "
-                  << (dynamic_cast<const std::bad_alloc*>(&e) != nullptr ? "out of memory" : e.what());
-      else
-        std::cerr << (name == "-" ? "(standard input): " : "") << e.what();
-      std::cerr << "\n";
+      ReportInputError("grep", name, e);
       failed = true;
     }
   }

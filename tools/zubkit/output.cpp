@@ -4,7 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
+#include <new>
 #include <streambuf>
+
+#include "host/exceptions.hpp"
 
 namespace zubkit {
 
@@ -78,6 +82,17 @@ std::ostream& Out() {
 void FlushOut() {
   Out();  // the stream exists before its buffer is flushed through it
   Buf().Flush();
+}
+
+void ReportInputError(const std::string& command, const std::string& name, const std::exception& e) {
+  FlushOut();
+  std::cerr << "zubkit " << command << ": ";
+  if (dynamic_cast<const zub::Exception*>(&e) == nullptr)
+    std::cerr << (name == "-" ? "(standard input)" : name) << ": "
+              << (dynamic_cast<const std::bad_alloc*>(&e) != nullptr ? "out of memory" : e.what());
+  else
+    std::cerr << (name == "-" ? "(standard input): " : "") << e.what();
+  std::cerr << "\n";
 }
 
 }  // namespace zubkit

@@ -4,6 +4,7 @@
 // broken pipe raises it too, and the frame ends quietly.
 #pragma once
 
+#include <exception>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -25,5 +26,11 @@ std::ostream& Out();
 // Hands what is buffered to the system; raises WriteError when it refuses. The input side
 // calls this before it waits for a pipe or terminal, so output keeps pace with input.
 void FlushOut();
+
+// Reports on standard error, after what the output holds, that one input of a command
+// failed ("zubkit COMMAND: NAME: reason"), while the command goes on with the others. The
+// library's messages name the file already; standard input ("-") goes by
+// "(standard input)".
+void ReportInputError(const std::string& command, const std::string& name, const std::exception& e);
 
 }  // namespace zubkit
