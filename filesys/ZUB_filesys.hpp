@@ -10,8 +10,12 @@ ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 
 }  // namespace zub
 
+#include "filesys/asc_header.hpp"
 #include "filesys/directories.hpp"
 #include "filesys/file_copy.hpp"
 #include "filesys/password.hpp"
 #include "filesys/path_names.hpp"
 #include "filesys/system_folders.hpp"
+#include "filesys/text_file_read.hpp"
+#include "filesys/text_file_type.hpp"
+#include "filesys/text_file_write.hpp"

@@ -34,15 +34,7 @@ int32_t Saturate(int64_t v) {
 int64_t SourceSize(const UnicodeString& Source) {
   UntypedFile f;
   AssignFile(f, Source);
-  const uint8_t mode = FileMode;
-  FileMode = fmReadOnly;
-  try {
-    Reset(f, 1);
-  } catch (...) {
-    FileMode = mode;
-    throw;
-  }
-  FileMode = mode;
+  ResetReadOnly(f, 1);
   const int64_t size = FileSize(f);
   CloseFile(f);
   return size;

@@ -290,6 +290,43 @@ bool RemovePartialFile(const UnicodeString& FileName) {
   return os::RemoveFile(path, err);
 }
 
+namespace {
+// The file a name finally stands for: links resolved where the name exists.
+std::string FinalTarget(const UnicodeString& FileName) {
+  const std::string path = HostPath(FileName);
+  std::string resolved;
+  return os::ResolvedPath(path, resolved) ? resolved : path;
+}
+}  // namespace
+
+UnicodeString CreateReplacementFile(const UnicodeString& FileName) {
+  const std::string target = FinalTarget(FileName);
+  const size_t slash = target.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  const std::string base = target.substr(slash == std::string::npos ? 0 : slash + 1);
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  int32_t err = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char bytes[8];
+    if (!os::SecureRandomBytes(bytes, sizeof bytes)) std::fill(std::begin(bytes), std::end(bytes), attempt);
+    std::string name = folder + "." + base + ".~";
+    for (unsigned char b : bytes) name += kDigits[b % 36];
+    if (os::CreateNewFile(name, target, err)) {
+      Record(true, 0);
+      return SystemNameToUnicode(name);
+    }
+    if (err != 80) break;
+  }
+  Record(false, err);
+  return UnicodeString();
+}
+
+bool ReplaceFile(const UnicodeString& NewFile, const UnicodeString& FileName) {
+  int32_t err = 0;
+  const bool ok = os::ReplaceEntry(HostPath(NewFile), FinalTarget(FileName), err);
+  return Record(ok, err);
+}
+
 int32_t GetLastFileError() {
   return lastFileError;
 }

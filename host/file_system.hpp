@@ -98,6 +98,15 @@ bool DeleteFile(const UnicodeString& FileName);
 // Only a regular file goes: a device, pipe or directory of that name stays (writing to
 // /dev/full must not remove it). True when nothing of the name is left as a regular file.
 bool RemovePartialFile(const UnicodeString& FileName);
+// Rewriting a file safely: CreateReplacementFile makes a new empty file in the folder of
+// FileName's final target (links resolved), under an unused name and with the target's
+// permission bits, and returns its name ("" when it cannot, GetLastFileError tells why).
+// The new content goes there; ReplaceFile then puts it in the target's place in one step,
+// so a reader sees the old file or the new one, never a mix, and a failed write leaves the
+// old file whole.
+UnicodeString CreateReplacementFile(const UnicodeString& FileName);
+bool ReplaceFile(const UnicodeString& NewFile, const UnicodeString& FileName);
+
 // Error code of the last failed call of the functions above that return bool.
 int32_t GetLastFileError();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,30 @@ TEST(FileSystem, DirectoriesRenameAndErase) {
   EXPECT_TRUE(RemoveDir(dir.Name("x/y/z")));
   EXPECT_TRUE(CreateDir(dir.Name("x/y/z")));
   EXPECT_FALSE(CreateDir(dir.Name("x/y/z")));
+}
+
+TEST(FileSystem, ReplacementFileTakesTheTargetsPlaceThroughLinks) {
+  TempDir dir;
+  dir.WriteBytes("data.txt", "old");
+  std::filesystem::permissions(dir.Native("data.txt"), std::filesystem::perms(0640));
+  std::filesystem::create_symlink("data.txt", dir.Native("link"));
+
+  const UnicodeString fresh = CreateReplacementFile(dir.Name("link"));
+  ASSERT_FALSE(fresh.empty());
+  const std::filesystem::path freshPath = UnicodeToSystemName(fresh);
+  EXPECT_EQ(freshPath.parent_path(), dir.Path());
+  EXPECT_EQ(std::filesystem::file_size(freshPath), 0u);
+  EXPECT_EQ(std::filesystem::status(freshPath).permissions(), std::filesystem::perms(0640));
+  EXPECT_NE(CreateReplacementFile(dir.Name("link")), fresh);  // every call a name of its own
+
+  std::ofstream(freshPath, std::ios::binary) << "new";
+  EXPECT_TRUE(ReplaceFile(fresh, dir.Name("link")));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.Native("link")));  // the link stays, its target changed
+  EXPECT_EQ(dir.ReadBytes("data.txt"), "new");
+  EXPECT_FALSE(std::filesystem::exists(freshPath));
+
+  EXPECT_EQ(CreateReplacementFile(dir.Name("no/such/folder/x")), u"");
+  EXPECT_NE(GetLastFileError(), 0);
 }
 
 TEST(FileSystem, DriveTableMapsWindowsPaths) {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "host/byte_count.hpp"
 #include "host/convert.hpp"
 #include "host/internal/os.hpp"
 
@@ -76,6 +77,45 @@ class TextFileAccess {
     for (int b = Peek(F); b >= 0 && b != '\r' && b != '\n'; b = Peek(F))
       bytes.push_back(static_cast<char>(Next(F)));
     return AnsiToUnicode(bytes);
+  }
+  static int64_t CountLines(TextFile& F, int64_t Step, const std::function<void(int64_t)>& Progress) {
+    RequireInput(F);
+    int64_t lines = 0;
+    bool pendingCr = false;  // the last byte seen was a CR: an LF after it ends no line
+    bool open = false;       // bytes after the last line end
+    auto take = [&](const uint8_t* p, size_t n) {
+      if (n > 0 && pendingCr && p[0] == '\n') {
+        ++p;
+        --n;
+        pendingCr = open = false;
+      }
+      if (n == 0) return;
+      const int64_t before = lines;
+      lines += static_cast<int64_t>(CountLineEnds(p, n));
+      pendingCr = p[n - 1] == '\r';
+      open = !pendingCr && p[n - 1] != '\n';
+      Report(before, lines, Step, Progress);
+    };
+    take(F.FBuf.get() + F.FBufPos, static_cast<size_t>(F.FBufEnd - F.FBufPos));
+    F.FBufPos = F.FBufEnd = 0;
+    constexpr int64_t kBlock = 256 * 1024;
+    const std::unique_ptr<uint8_t[]> block(new uint8_t[kBlock]);
+    for (;;) {
+      int32_t err = 0;
+      const int64_t got = os::Read(F.FHandle, block.get(), kBlock, err);
+      if (got < 0) F.Fail(err);
+      if (got == 0) break;
+      take(block.get(), static_cast<size_t>(got));
+    }
+    if (open) {
+      ++lines;
+      Report(lines - 1, lines, Step, Progress);
+    }
+    return lines;
+  }
+  static void Report(int64_t before, int64_t after, int64_t Step, const std::function<void(int64_t)>& Progress) {
+    if (Step <= 0 || !Progress) return;
+    for (int64_t k = before / Step + 1; k <= after / Step; ++k) Progress(k * Step);
   }
   static bool SkipWhite(TextFile& F) {
     for (int b = Peek(F); b >= 0; b = Peek(F)) {
@@ -209,6 +249,10 @@ void ReadLn(TextFile& F, UnicodeString& S) {
   A::RequireInput(F);
   S = A::RestOfLine(F);
   A::SkipLineEnd(F);
+}
+
+int64_t CountLinesToEof(TextFile& F, int64_t Step, const std::function<void(int64_t)>& Progress) {
+  return A::CountLines(F, Step, Progress);
 }
 
 void Write(TextFile& F, std::u16string_view S) {

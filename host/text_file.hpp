@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "host/file_record.hpp"
@@ -71,6 +72,12 @@ void Read(TextFile& F, UnicodeString& S);
 void ReadLn(TextFile& F);
 // Reads the rest of the current line and moves past its line end.
 void ReadLn(TextFile& F, UnicodeString& S);
+
+// Reads to the end of the file, counting the lines ReadLn would meet there (CR LF, LF and CR
+// end a line; a last line without a line end counts too). After every Step-th line,
+// Progress (when given and Step > 0) gets the count so far. Reads in large blocks, past
+// the file's own buffer.
+int64_t CountLinesToEof(TextFile& F, int64_t Step, const std::function<void(int64_t Lines)>& Progress);
 
 void Write(TextFile& F, std::u16string_view S);
 void Write(TextFile& F, const Char* S);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "testing/fifo.hpp"
 #include "testing/io_code.hpp"
 #include "testing/small_disk.hpp"
@@ -47,6 +50,32 @@ TEST(TextFile, ReadsLinesEndedByCrLfLfOrCr) {
   }
   EXPECT_EQ(lines, (std::vector<UnicodeString>{u"one", u"two", u"three", u"four\u00e9"}));
   CloseFile(f);
+}
+
+// Counting in blocks meets the lines ReadLn meets, with CR LF pairs split across the file's
+// buffer (4096 bytes) and across the counting blocks behind it.
+TEST(TextFile, CountLinesToEofAgreesWithReadLn) {
+  TempDir dir;
+  const std::string cuts = std::string(4095, 'a') + "\r\n" + std::string(256 * 1024 - 2, 'b') + "\r\nc";
+  for (const std::string& text : {std::string(), std::string("\n"), std::string("a"), std::string("a\r"),
+                                  std::string("a\r\r\n\n\rb"), std::string("\r\n\r\n"), cuts, cuts + "\r"}) {
+    dir.WriteBytes("in.txt", text);
+    TextFile f;
+    AssignFile(f, dir.Name("in.txt"));
+    Reset(f);
+    int64_t byReadLn = 0;
+    for (; !Eof(f); ++byReadLn) ReadLn(f);
+    Reset(f);
+    EXPECT_EQ(Eof(f), text.empty());  // fills the file's buffer
+    std::vector<int64_t> reports;
+    EXPECT_EQ(CountLinesToEof(f, 2, [&](int64_t n) { reports.push_back(n); }), byReadLn) << text.size();
+    EXPECT_TRUE(Eof(f));
+    EXPECT_EQ(reports.size(), static_cast<size_t>(byReadLn / 2));
+    if (!reports.empty()) {
+      EXPECT_EQ(reports.back(), byReadLn / 2 * 2);
+    }
+    CloseFile(f);
+  }
 }
 
 TEST(TextFile, ReadsCharactersAndIntegers) {

@@ -10,10 +10,10 @@ uint8_t FileMode = fmReadWrite;
 
 class UntypedFileAccess {
  public:
-  static void Open(UntypedFile& F, int32_t RecSize, bool create) {
+  static void Open(UntypedFile& F, int32_t RecSize, bool create, uint8_t mode = FileMode) {
     if (RecSize <= 0) throw EInOutError(ioInvalidNumber, F.FName);
-    const bool forRead = create || FileMode != fmWriteOnly;
-    const bool forWrite = create || FileMode != fmReadOnly;
+    const bool forRead = create || mode != fmWriteOnly;
+    const bool forWrite = create || mode != fmReadOnly;
     F.OpenHandle(forRead, forWrite, create);
     F.FMode = fmInOut;
     F.FRecSize = RecSize;
@@ -45,6 +45,9 @@ void AssignFile(UntypedFile& F, const UnicodeString& FileName) {
 }
 void Reset(UntypedFile& F, int32_t RecSize) {
   A::Open(F, RecSize, false);
+}
+void ResetReadOnly(UntypedFile& F, int32_t RecSize) {
+  A::Open(F, RecSize, false, fmReadOnly);
 }
 void Rewrite(UntypedFile& F, int32_t RecSize) {
   A::Open(F, RecSize, true);

@@ -37,6 +37,8 @@ class UntypedFile : public TFileRec {
 
 void AssignFile(UntypedFile& F, const UnicodeString& FileName);
 void Reset(UntypedFile& F, int32_t RecSize = 128);
+// Reset for reading alone, whatever FileMode says (FileMode is left as it is).
+void ResetReadOnly(UntypedFile& F, int32_t RecSize = 128);
 void Rewrite(UntypedFile& F, int32_t RecSize = 128);
 void CloseFile(UntypedFile& F);
 

@@ -64,6 +64,10 @@ TEST(UntypedFile, ResetFollowsTheGlobalFileMode) {
   EXPECT_NO_THROW(Reset(f, 1));
   FileMode = saved;
   CloseFile(f);
+  ResetReadOnly(f, 1);  // whatever FileMode says
+  EXPECT_EQ(FileMode, saved);
+  EXPECT_THROW(BlockWrite(f, "x", 1), EInOutError);
+  CloseFile(f);
 }
 
 TEST(UntypedFile, LargerRecordsCountWholeRecords) {

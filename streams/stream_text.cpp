@@ -5,6 +5,7 @@
 #include <cstring>
 #include <span>
 
+#include "host/byte_count.hpp"
 #include "host/convert.hpp"
 
 #include "strings/string_search.hpp"
@@ -213,7 +214,7 @@ int32_t CountLinesInStream(TStream& InStream) {
   int32_t lines = 0;
   std::array<uint8_t, 4096> buf;
   for (int32_t n = InStream.Read(buf.data(), 4096); n > 0; n = InStream.Read(buf.data(), 4096))
-    for (int32_t i = 0; i < n; ++i) lines += buf[size_t(i)] == 10;
+    lines += static_cast<int32_t>(CountByte(buf.data(), static_cast<size_t>(n), 10));
   return lines;
 }
 

@@ -60,6 +60,13 @@ bool MakeDirectory(const std::string& path, int32_t& err);
 bool RemoveDirectory(const std::string& path, int32_t& err);
 bool RemoveFile(const std::string& path, int32_t& err);
 bool RenameEntry(const std::string& from, const std::string& to, int32_t& err);
+// Renames from to to, replacing an existing to in one step.
+bool ReplaceEntry(const std::string& from, const std::string& to, int32_t& err);
+// Creates path as a new empty file, failing (80) when any entry of that name exists. It
+// gets the permission bits of model when that names a file, else the default ones.
+bool CreateNewFile(const std::string& path, const std::string& model, int32_t& err);
+// The path with every symbolic link resolved (the final target); false when it does not exist.
+bool ResolvedPath(const std::string& path, std::string& resolved);
 bool SetReadOnly(const std::string& path, bool readOnly, int32_t& err);
 bool SetModificationTime(const std::string& path, int64_t sec, int32_t nsec, int32_t& err);
 

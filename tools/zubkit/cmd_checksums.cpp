@@ -117,20 +117,6 @@ void PrintSum(std::ostream& out, const std::string& hex, const std::string& name
   out << "\\" << hex << "  " << escaped << "\n";
 }
 
-// Reports a file that cannot be read as grep does, and says whether it could.
-template <typename F>
-bool ReportingErrors(const char* command, const std::string& name, F&& work) {
-  try {
-    work();
-    return true;
-  } catch (const WriteError&) {
-    throw;
-  } catch (const std::exception& e) {
-    ReportInputError(command, name, e);
-    return false;
-  }
-}
-
 std::vector<std::string> FilesOf(const Args& args) {
   std::vector<std::string> files = args.Positional();
   if (files.empty()) files.push_back("-");

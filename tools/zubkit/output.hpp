@@ -33,4 +33,19 @@ void FlushOut();
 // "(standard input)".
 void ReportInputError(const std::string& command, const std::string& name, const std::exception& e);
 
+// Runs work on one input, reporting a failure with ReportInputError; true when it went
+// well. A failing write to the output is no input's fault and goes on up.
+template <typename F>
+bool ReportingErrors(const char* command, const std::string& name, F&& work) {
+  try {
+    work();
+    return true;
+  } catch (const WriteError&) {
+    throw;
+  } catch (const std::exception& e) {
+    ReportInputError(command, name, e);
+    return false;
+  }
+}
+
 }  // namespace zubkit

@@ -350,6 +350,31 @@ expect(2 "no path command 'nope'" path nope x)
 expect(2 "wants a second argument" path abridge x)
 expect_write_error("^zubkit files: write error: No space left on device\n$" files ${WORK}/ct/* -r)
 expect(0 "Paths and files ==.*AbridgeFilePath.*InventPassword[(]9[)] = [aeiouy]" tour)
+# Text files: encodings, line-end repair (in place too), last lines, ASC headers.
+file(WRITE ${WORK}/u8.txt "﻿hi")
+file(WRITE ${WORK}/plain.txt "plain")
+expect(1 "^${WORK}/u8[.]txt: UTF-8 [(]byte-order mark[)]\n${WORK}/plain[.]txt: unknown [^\n]*\nzubkit filetype: File not found [^\n]*none[^\n]*\n$"
+       filetype ${WORK}/u8.txt ${WORK}/plain.txt ${WORK}/none)
+execute_process(COMMAND sh -c "printf 'a\\rb\\r\\rc\\r\\n' > \"$2\" && \"$1\" crlf \"$2\" \"$2\" && od -An -c \"$2\"" sh ${ZUBKIT} ${WORK}/cr.txt
+                OUTPUT_VARIABLE crlf)
+string(REGEX REPLACE "[ \n]+" " " crlf "${crlf}")
+if(NOT crlf STREQUAL " a \\r \\n b \\r \\n \\r \\n c \\r \\n ")
+  message(FATAL_ERROR "crlf in place gave '${crlf}'")
+endif()
+expect(1 "^zubkit crlf: Disk full [^\n]*/dev/full" crlf ${WORK}/cr.txt /dev/full)
+execute_process(COMMAND sh -c "seq 1 100000 | tee \"$2\" | \"$1\" tail -n 2 -; \"$1\" tail -n 3 \"$2\"" sh ${ZUBKIT} ${WORK}/seq.txt
+                OUTPUT_VARIABLE tailed)
+if(NOT tailed STREQUAL "99999\n100000\n99998\n99999\n100000\n")
+  message(FATAL_ERROR "tail gave '${tailed}'")
+endif()
+file(WRITE ${WORK}/utf8.txt "one\nhéllo wörld\n")
+expect(0 "^héllo wörld\n$" tail -n 1 ${WORK}/utf8.txt)
+expect_write_error("^zubkit tail: write error: No space left on device\n$" tail ${WORK}/seq.txt)
+file(WRITE ${WORK}/grid.asc "My grid\n120\n80 columns\ntrue\tfalse TRUE\n1 2 3\n")
+expect(0 "^comment: My grid\nfirst count: 120\nsecond count: 80\nflags: TRUE FALSE TRUE FALSE\ncode 0: header read\n$" asc ${WORK}/grid.asc)
+file(WRITE ${WORK}/bad.asc "c\n5\n0\n")
+expect(1 "code 254: the second count" asc ${WORK}/bad.asc)
+expect(0 "Text files ==.*the last 2: \"three\", \"four\"" tour)
 # A real tree of the system: copied whole (links as links), and counted as find counts
 # every entry that is not a folder (links to folders included, never followed).
 if(IS_DIRECTORY /usr/share/doc)
