@@ -102,7 +102,7 @@ void EncodeBase64With(const Base64Kernels& Kernels, TStream& Input, TStream& Out
   const size_t lineOut = LineBreaks ? 62 : 60;
   const size_t linesPerBlock = OutputBlock::kSize / lineOut;
   InputRuns in(Input, false);
-  OutputBlock out(Output, true);  // every write below is exact
+  OutputBlock out(Output, OutputBlock::Direct);  // every write below is exact
   uint8_t pending[kLineIn];
   size_t waiting = 0;  // bytes of a line begun in an earlier run
   for (std::span<const uint8_t> run; !(run = in.Next()).empty();) {
@@ -141,7 +141,7 @@ int32_t DecodeBase64With(const Base64Kernels& Kernels, TStream& Input, TStream& 
   constexpr size_t kGroupsPerBlock = 22;
   constexpr size_t kStep = 4096;  // characters per kernel call at most
   InputRuns in(Input, true);
-  OutputBlock out(Output);
+  OutputBlock out(Output, OutputBlock::InPlace);
   uint8_t group[4];
   size_t have = 0;         // characters of the current group
   size_t blockGroups = 0;  // whole groups of the current block
@@ -163,9 +163,10 @@ int32_t DecodeBase64With(const Base64Kernels& Kernels, TStream& Input, TStream& 
     out.Advance(k);
     return true;
   };
-  // Writes out the finished blocks when the output block fills up.
+  // Writes out the finished blocks when the output block fills up, or at once where that
+  // costs nothing.
   const auto makeRoom = [&](size_t n) {
-    if (out.Used() + n > OutputBlock::kSize) {
+    if (out.FlushIsFree() ? blockStart > 0 : out.Used() + n > OutputBlock::kSize) {
       out.FlushPrefix(blockStart);
       blockStart = 0;
     }

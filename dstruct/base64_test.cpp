@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -10,6 +11,7 @@
 #include "dstruct/ZUB_dstruct.hpp"
 #include "dstruct/internal/base64_kernels.hpp"
 #include "dstruct/internal/cpu_features.hpp"
+#include "testing/temp_dir.hpp"
 #include "testing/trickle_stream.hpp"
 
 namespace zub {
@@ -173,6 +175,42 @@ TEST(Base64, ABadCharacterDropsItsBlockOfEightyEightCharacters) {
   std::string broken = Encode(bytes, true);
   broken[62 + 30] = '$';  // the 91st character: the second block
   EXPECT_EQ(Decode(broken).bytes, bytes.substr(0, 66));
+}
+
+// Output that goes to the stream's own buffer in place: the dropped block is not in the
+// stream, nothing is left behind its end (a memory stream keeps those bytes zero), and
+// output over existing content leaves what follows the kept blocks as it was.
+TEST(Base64, ADroppedBlockLeavesNoTraceInTheOutputStream) {
+  const std::string bytes = RandomBytes(30000, 8);
+  std::string text = Encode(bytes, true);
+  const size_t bad = 20000;  // in the block of characters 19888.. (without line ends: 19360..)
+  text[bad] = '$';
+  const size_t kept = (bad - bad / 62 * 2) / 88 * 66;
+
+  TMemoryStream atEnd;
+  atEnd.SetSize(100000);  // room in place
+  atEnd.SetSize(5);
+  atEnd.SetPosition(5);
+  TStringStream in1{AnsiString(text)};
+  EXPECT_EQ(DecodeBase64(in1, atEnd), -1);
+  EXPECT_EQ(atEnd.Size(), static_cast<int64_t>(5 + kept));
+  EXPECT_EQ(std::memcmp(atEnd.Memory() + 5, bytes.data(), kept), 0);
+  atEnd.SetSize(100000);
+  EXPECT_EQ(std::count(atEnd.Memory() + 5 + kept, atEnd.Memory() + 100000, 0), static_cast<ptrdiff_t>(100000 - 5 - kept));
+
+  TStringStream over{AnsiString(std::string(40000, 'x'))};
+  TStringStream in2{AnsiString(text)};
+  EXPECT_EQ(DecodeBase64(in2, over), -1);
+  EXPECT_EQ(over.Bytes(), bytes.substr(0, kept) + std::string(40000 - kept, 'x'));
+
+  testing::TempDir dir;
+  {
+    TFileStream file(dir.Name("out.bin"), fmCreate);
+    TStringStream in3{AnsiString(text)};
+    EXPECT_EQ(DecodeBase64(in3, file), -1);
+    file.Close();
+  }
+  EXPECT_EQ(dir.ReadBytes("out.bin"), bytes.substr(0, kept));
 }
 
 TEST(Base64, DecodingAppendsAtTheOutputPosition) {
