@@ -14,16 +14,6 @@
 
 namespace zub::dstruct_internal {
 
-namespace {
-
-// Four rounds of the group G (0..19): its function and constant are those of G / 5.
-template <int G>
-ZUB_TARGET_SHA inline __m128i Rounds(__m128i abcd, __m128i e) {
-  return _mm_sha1rnds4_epu32(abcd, e, G / 5);
-}
-
-}  // namespace
-
 bool SHA1ShaNiBuilt() {
   return true;
 }
@@ -40,58 +30,65 @@ ZUB_TARGET_SHA void SHA1BlocksShaNi(uint32_t* H, const uint8_t* Data, size_t Num
     __m128i m2 = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(Data + 32)), byteSwap);
     __m128i m3 = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(Data + 48)), byteSwap);
 
-    // prev: ABCD before the group just run, whose A gives the next group's E.
-    __m128i prev = abcd;
-    abcd = Rounds<0>(abcd, _mm_add_epi32(e0, m0));
-#define ZUB_SHA1_GROUP(G, M)                        \
-  do {                                              \
-    const __m128i e = _mm_sha1nexte_epu32(prev, M); \
-    prev = abcd;                                    \
-    abcd = Rounds<G>(abcd, e);                      \
-  } while (0)
-// The schedule for the next four words into A, from A (oldest), B, C and D (newest).
-#define ZUB_SHA1_NEXT(A, B, C, D) A = _mm_sha1msg2_epu32(_mm_xor_si128(_mm_sha1msg1_epu32(A, B), C), D)
-    ZUB_SHA1_GROUP(1, m1);
-    ZUB_SHA1_GROUP(2, m2);
-    ZUB_SHA1_GROUP(3, m3);
-    ZUB_SHA1_NEXT(m0, m1, m2, m3);
-    ZUB_SHA1_GROUP(4, m0);
-    ZUB_SHA1_NEXT(m1, m2, m3, m0);
-    ZUB_SHA1_GROUP(5, m1);
-    ZUB_SHA1_NEXT(m2, m3, m0, m1);
-    ZUB_SHA1_GROUP(6, m2);
-    ZUB_SHA1_NEXT(m3, m0, m1, m2);
-    ZUB_SHA1_GROUP(7, m3);
-    ZUB_SHA1_NEXT(m0, m1, m2, m3);
-    ZUB_SHA1_GROUP(8, m0);
-    ZUB_SHA1_NEXT(m1, m2, m3, m0);
-    ZUB_SHA1_GROUP(9, m1);
-    ZUB_SHA1_NEXT(m2, m3, m0, m1);
-    ZUB_SHA1_GROUP(10, m2);
-    ZUB_SHA1_NEXT(m3, m0, m1, m2);
-    ZUB_SHA1_GROUP(11, m3);
-    ZUB_SHA1_NEXT(m0, m1, m2, m3);
-    ZUB_SHA1_GROUP(12, m0);
-    ZUB_SHA1_NEXT(m1, m2, m3, m0);
-    ZUB_SHA1_GROUP(13, m1);
-    ZUB_SHA1_NEXT(m2, m3, m0, m1);
-    ZUB_SHA1_GROUP(14, m2);
-    ZUB_SHA1_NEXT(m3, m0, m1, m2);
-    ZUB_SHA1_GROUP(15, m3);
-    ZUB_SHA1_NEXT(m0, m1, m2, m3);
-    ZUB_SHA1_GROUP(16, m0);
-    ZUB_SHA1_NEXT(m1, m2, m3, m0);
-    ZUB_SHA1_GROUP(17, m1);
-    ZUB_SHA1_NEXT(m2, m3, m0, m1);
-    ZUB_SHA1_GROUP(18, m2);
-    ZUB_SHA1_NEXT(m3, m0, m1, m2);
-    ZUB_SHA1_GROUP(19, m3);
-#undef ZUB_SHA1_NEXT
-#undef ZUB_SHA1_GROUP
-    // E after the block comes from the A before the last group.
-    e0 = _mm_sha1nexte_epu32(prev, eSave);
+    // Groups run in pairs of E registers (e0, e1 alternate as "the A before"), and the
+    // schedule of later words is started a group or three ahead, so that SHA1MSG1, the xor
+    // and SHA1MSG2 of a word overlap the rounds in front of it.
+    __m128i e1;
+    e0 = _mm_add_epi32(e0, m0);
+    e1 = abcd;
+    abcd = _mm_sha1rnds4_epu32(abcd, e0, 0);
+    e1 = _mm_sha1nexte_epu32(e1, m1);
+    e0 = abcd;
+    abcd = _mm_sha1rnds4_epu32(abcd, e1, 0);
+    m0 = _mm_sha1msg1_epu32(m0, m1);
+    e0 = _mm_sha1nexte_epu32(e0, m2);
+    e1 = abcd;
+    abcd = _mm_sha1rnds4_epu32(abcd, e0, 0);
+    m1 = _mm_sha1msg1_epu32(m1, m2);
+    m0 = _mm_xor_si128(m0, m2);
+// One group of four rounds with function F, using word block A and moving the schedule on:
+// B finished by msg2, C into msg1, D taking the xor. EA/EB: this group's E and the next's.
+#define ZUB_SHA1_STEP(F, EA, EB, A, B, C, D) \
+  EA = _mm_sha1nexte_epu32(EA, A);           \
+  EB = abcd;                                 \
+  B = _mm_sha1msg2_epu32(B, A);              \
+  abcd = _mm_sha1rnds4_epu32(abcd, EA, F);   \
+  D = _mm_sha1msg1_epu32(D, A);              \
+  C = _mm_xor_si128(C, A);
+    ZUB_SHA1_STEP(0, e1, e0, m3, m0, m1, m2);  // rounds 12..15
+    ZUB_SHA1_STEP(0, e0, e1, m0, m1, m2, m3);  // 16..19
+    ZUB_SHA1_STEP(1, e1, e0, m1, m2, m3, m0);  // 20..23
+    ZUB_SHA1_STEP(1, e0, e1, m2, m3, m0, m1);
+    ZUB_SHA1_STEP(1, e1, e0, m3, m0, m1, m2);
+    ZUB_SHA1_STEP(1, e0, e1, m0, m1, m2, m3);
+    ZUB_SHA1_STEP(1, e1, e0, m1, m2, m3, m0);  // 36..39
+    ZUB_SHA1_STEP(2, e0, e1, m2, m3, m0, m1);  // 40..43
+    ZUB_SHA1_STEP(2, e1, e0, m3, m0, m1, m2);
+    ZUB_SHA1_STEP(2, e0, e1, m0, m1, m2, m3);
+    ZUB_SHA1_STEP(2, e1, e0, m1, m2, m3, m0);
+    ZUB_SHA1_STEP(2, e0, e1, m2, m3, m0, m1);  // 56..59
+    ZUB_SHA1_STEP(3, e1, e0, m3, m0, m1, m2);  // 60..63
+    ZUB_SHA1_STEP(3, e0, e1, m0, m1, m2, m3);
+#undef ZUB_SHA1_STEP
+    // 68..71: the last word to finish is m3.
+    e1 = _mm_sha1nexte_epu32(e1, m1);
+    e0 = abcd;
+    m2 = _mm_sha1msg2_epu32(m2, m1);
+    abcd = _mm_sha1rnds4_epu32(abcd, e1, 3);
+    m3 = _mm_xor_si128(m3, m1);
+    // 72..75
+    e0 = _mm_sha1nexte_epu32(e0, m2);
+    e1 = abcd;
+    m3 = _mm_sha1msg2_epu32(m3, m2);
+    abcd = _mm_sha1rnds4_epu32(abcd, e0, 3);
+    // 76..79
+    e1 = _mm_sha1nexte_epu32(e1, m3);
+    e0 = abcd;
+    abcd = _mm_sha1rnds4_epu32(abcd, e1, 3);
+    e0 = _mm_sha1nexte_epu32(e0, eSave);
     abcd = _mm_add_epi32(abcd, abcdSave);
   }
+
   _mm_storeu_si128(reinterpret_cast<__m128i*>(H), _mm_shuffle_epi32(abcd, 0x1B));
   H[4] = static_cast<uint32_t>(_mm_extract_epi32(e0, 3));
 }
