@@ -11,6 +11,7 @@ ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 }  // namespace zub
 
 #include "filesys/directories.hpp"
+#include "filesys/drives.hpp"
 #include "filesys/file_copy.hpp"
 #include "filesys/password.hpp"
 #include "filesys/path_names.hpp"
