@@ -13,6 +13,7 @@ ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 #include "filesys/directories.hpp"
 #include "filesys/drives.hpp"
 #include "filesys/file_copy.hpp"
+#include "filesys/file_delete.hpp"
 #include "filesys/password.hpp"
 #include "filesys/path_names.hpp"
 #include "filesys/system_folders.hpp"
