@@ -1,7 +1,6 @@
 #include "filesys/drives.hpp"
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 #include <sstream>
 
 #include "filesys/ZUB_filesys.hpp"
+#include "testing/read_only_view.hpp"
 #include "testing/small_disk.hpp"
 #include "testing/temp_dir.hpp"
 
@@ -37,34 +37,6 @@ class MappedDrive {
  private:
   Char FLetter;
   UnicodeString FOld;
-};
-
-// A read-only view of a folder through a bind mount (root only).
-class ReadOnlyView {
- public:
-  explicit ReadOnlyView(const TempDir& Of) {
-    if (::geteuid() != 0) {
-      FWhy = "bind mounts need root";
-      return;
-    }
-    if (::mount(Of.Native("").c_str(), FView.Native("").c_str(), nullptr, MS_BIND, nullptr) != 0) {
-      FWhy = std::string("bind mount failed: ") + std::strerror(errno);
-      return;
-    }
-    FMounted = true;
-    if (::mount(nullptr, FView.Native("").c_str(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-      FWhy = std::string("remounting read-only failed: ") + std::strerror(errno);
-  }
-  ~ReadOnlyView() {
-    if (FMounted) ::umount2(FView.Native("").c_str(), MNT_DETACH);
-  }
-  const std::string& Why() const { return FWhy; }
-  const TempDir& Dir() const { return FView; }
-
- private:
-  TempDir FView;
-  bool FMounted = false;
-  std::string FWhy;
 };
 
 // The drive type of Path from this test's own reading of the mount table: the last mount
@@ -191,8 +163,8 @@ TEST(Drives, FolderWithoutWritePermissionIsReadOnly) {
 TEST(Drives, ReadOnlyMountIsReadOnlyEvenWhereTheProbeNameIsTaken) {
   TempDir source;
   source.WriteBytes("$%$LO%$.$$$", "mine");
-  ReadOnlyView view(source);
-  if (!view.Why().empty()) GTEST_SKIP() << "no read-only mount for this test: " << view.Why();
+  zub::testing::ReadOnlyView view(source.Native(""));
+  if (!view.Mounted()) GTEST_SKIP() << "no read-only mount for this test: " << view.Why();
   EXPECT_TRUE(DirIsReadOnly(view.Dir().Name("")));
   MappedDrive r(u'R', view.Dir().Name(""));
   EXPECT_TRUE(DiskIsReadOnly(r.Number()));
