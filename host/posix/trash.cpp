@@ -43,7 +43,10 @@ std::string HomeTrash() {
 // Creates Dir and its missing parents with Mode; true when Dir is a folder afterwards.
 bool MakeDirs(const std::string& dir, mode_t mode) {
   struct stat st;
-  if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+  if (::stat(dir.c_str(), &st) == 0) {
+    if (!S_ISDIR(st.st_mode)) errno = ENOTDIR;
+    return S_ISDIR(st.st_mode);
+  }
   const size_t slash = dir.find_last_of('/');
   if (slash != std::string::npos && slash > 0 && !MakeDirs(dir.substr(0, slash), mode)) return false;
   return ::mkdir(dir.c_str(), mode) == 0 ||
@@ -130,7 +133,10 @@ bool WriteAll(int fd, std::string_view text) {
   while (!text.empty()) {
     const ssize_t n = ::write(fd, text.data(), text.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
     text.remove_prefix(static_cast<size_t>(n));
   }
   return true;
