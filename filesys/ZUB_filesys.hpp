@@ -12,7 +12,9 @@ ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 
 #include "filesys/asc_header.hpp"
 #include "filesys/directories.hpp"
+#include "filesys/drives.hpp"
 #include "filesys/file_copy.hpp"
+#include "filesys/file_delete.hpp"
 #include "filesys/password.hpp"
 #include "filesys/path_names.hpp"
 #include "filesys/system_folders.hpp"

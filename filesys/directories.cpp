@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "filesys/internal/mask_scan.hpp"
 #include "filesys/internal/path_parts.hpp"
 #include "host/file_names.hpp"
 
@@ -37,7 +38,7 @@ void ScanFiles(const UnicodeString& Dir, const UnicodeString& Name, bool Recurse
   std::vector<TDirEntry> entries;
   if (!ListDirEntries(Dir, entries)) return;
   for (const TDirEntry& e : entries)
-    if (!e.Directory && MatchesMask(Name, e.Name)) {
+    if (IsMatchingFile(e, Name)) {
       if (List != nullptr) List->Add(Dir + e.Name);
       ++Count;
     }
@@ -50,8 +51,8 @@ void ScanFiles(const UnicodeString& Dir, const UnicodeString& Name, bool Recurse
 void StartScan(const UnicodeString& Mask, bool Recurse, int32_t& Count, TStringList* List,
                const TScanFilesFeedback& Feedback) {
   UnicodeString dir, name;
-  SplitDirAndName(UpperCase(Mask), dir, name);
-  ScanFiles(ResolvePathCase(dir), name, Recurse, Count, List, Feedback);
+  ResolveMask(Mask, dir, name);
+  ScanFiles(dir, name, Recurse, Count, List, Feedback);
 }
 
 UnicodeString Detect(const UnicodeString& Dir, const UnicodeString& Name) {
@@ -87,6 +88,11 @@ void SetCase(const UnicodeString& Dir, const UnicodeString& Name, bool Upper) {
 }
 
 }  // namespace
+
+void filesys_internal::ResolveMask(const UnicodeString& Mask, UnicodeString& Dir, UnicodeString& Name) {
+  SplitDirAndName(UpperCase(Mask), Dir, Name);
+  Dir = ResolvePathCase(Dir);
+}
 
 bool DirExists(const UnicodeString& Dir) {
   if (Dir.empty()) return false;

@@ -282,6 +282,15 @@ bool DeleteFile(const UnicodeString& FileName) {
   return Record(ok, err);
 }
 
+int32_t FileCreateNew(const UnicodeString& FileName, int32_t& CloseError) {
+  int32_t err = 0;
+  CloseError = 0;
+  const os::Handle h = os::CreateNew(HostPath(FileName), 0666, err);
+  if (h == os::kNoHandle) return err;
+  CloseError = os::Close(h);
+  return 0;
+}
+
 bool RemovePartialFile(const UnicodeString& FileName) {
   const std::string path = HostPath(FileName);
   const os::EntryInfo info = os::Stat(path);
@@ -295,7 +304,8 @@ namespace {
 std::string FinalTarget(const UnicodeString& FileName) {
   const std::string path = HostPath(FileName);
   std::string resolved;
-  return os::ResolvedPath(path, resolved) ? resolved : path;
+  int32_t err = 0;
+  return os::RealPath(path, resolved, err) ? resolved : path;
 }
 }  // namespace
 

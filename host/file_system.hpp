@@ -94,6 +94,11 @@ bool RemoveDir(const UnicodeString& Dir);
 // Fails (false) when NewName exists already.
 bool RenameFile(const UnicodeString& OldName, const UnicodeString& NewName);
 bool DeleteFile(const UnicodeString& FileName);
+// Creates FileName as a new, empty file and closes it again. An existing entry of that
+// name is never opened, truncated or followed (a dangling link neither): that gives 80.
+// 0 when created, else the code of the failure; CloseError gets the code of a failed
+// close of the new file (0 when it closed cleanly).
+int32_t FileCreateNew(const UnicodeString& FileName, int32_t& CloseError);
 // Removes what a failed write left of FileName, so that no cut file reads back as whole.
 // Only a regular file goes: a device, pipe or directory of that name stays (writing to
 // /dev/full must not remove it). True when nothing of the name is left as a regular file.

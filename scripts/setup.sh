@@ -2,10 +2,10 @@
 # Installs the Debian packages the build, the tests and the benchmarks need, when they are
 # missing. Run as root (or with sudo available). Touches nothing when all are present.
 set -eu
-# zlib, libdeflate and OpenSSL are peers of the checksum tests and benchmarks only; the library
-# does not link them.
+# zlib, libdeflate and OpenSSL are peers of the checksum tests and benchmarks only, trash-cli
+# (trash-list, trash-restore) of the recycle-bin tests; the library uses none of them.
 packages="cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev pkg-config locales
-zlib1g-dev libdeflate-dev libssl-dev"
+zlib1g-dev libdeflate-dev libssl-dev trash-cli"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

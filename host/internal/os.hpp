@@ -62,11 +62,9 @@ bool RemoveFile(const std::string& path, int32_t& err);
 bool RenameEntry(const std::string& from, const std::string& to, int32_t& err);
 // Renames from to to, replacing an existing to in one step.
 bool ReplaceEntry(const std::string& from, const std::string& to, int32_t& err);
-// Creates path as a new empty file, failing (80) when any entry of that name exists. It
-// gets the permission bits of model when that names a file, else the default ones.
+// Creates path as a new empty file (CreateNew) and closes it. It gets the permission bits
+// of model when that names a file (whatever the umask), else the default ones.
 bool CreateNewFile(const std::string& path, const std::string& model, int32_t& err);
-// The path with every symbolic link resolved (the final target); false when it does not exist.
-bool ResolvedPath(const std::string& path, std::string& resolved);
 bool SetReadOnly(const std::string& path, bool readOnly, int32_t& err);
 bool SetModificationTime(const std::string& path, int64_t sec, int32_t nsec, int32_t& err);
 
@@ -109,6 +107,39 @@ bool MakeLink(const std::string& target, const std::string& path, int32_t& err);
 // Names in a directory (without "." and ".."), each with its kind as the listing tells it
 // ('d' folder, 'l' symbolic link, 'f' anything else); an entry whose kind the listing does
 // not tell is looked up. False with err when the directory cannot be read.
-bool ListDirectoryKinds(const std::string& path, std::vector<std::pair<std::string, char>>& entries, int32_t& err);
+bool ListDirectoryKinds(const std::string& path, std::vector<std::pair<std::string, char>>& entries,
+                        int32_t& err);
+
+// Creates path as a new file for writing with the given permission bits (before the
+// umask), never opening an existing entry: a name that exists, a dangling link included,
+// fails with 80. Returns kNoHandle and sets err on failure.
+Handle CreateNew(const std::string& path, uint32_t mode, int32_t& err);
+
+// One mounted file system, as the mount table describes it.
+struct MountInfo {
+  std::string mountPoint;  // absolute, links resolved
+  std::string fsType;      // "ext4", "tmpfs", "fuse.sshfs", ...
+  std::string source;      // "/dev/vda1", "server:/export", "tmpfs", ...
+  uint32_t devMajor = 0;
+  uint32_t devMinor = 0;
+  bool readOnly = false;  // mounted read-only, or its file system is
+};
+// The mounts of the process in the order they were made; false with err when the mount
+// table cannot be read.
+bool ReadMounts(std::vector<MountInfo>& mounts, int32_t& err);
+// The mount that holds path (links resolved), the one in sight: of the mounts whose mount
+// point is path or one of its parents, those on path's device first, then the longest
+// mount point, then the last made. False with err when path does not exist or no mount
+// holds it.
+bool MountOf(const std::string& path, MountInfo& mount, int32_t& err);
+// 1 when the block device is removable (a partition: when its disk is), 0 when it is not,
+// -1 when the system does not say (no such block device).
+int BlockDeviceRemovable(uint32_t devMajor, uint32_t devMinor);
+// Space of the file system holding path: the bytes the caller may still use, the total
+// and whether it is mounted read-only. False with err on failure.
+bool FileSystemSpace(const std::string& path, uint64_t& freeForCaller, uint64_t& total, bool& readOnly,
+                     int32_t& err);
+// path with every link and "." or ".." resolved; false with err when it does not exist.
+bool RealPath(const std::string& path, std::string& resolved, int32_t& err);
 
 }  // namespace zub::os

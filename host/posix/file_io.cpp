@@ -113,6 +113,19 @@ Handle Open(const std::string& path, Access access, bool create, Lock lock, int3
   return fd;
 }
 
+Handle CreateNew(const std::string& path, uint32_t mode, int32_t& err) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) {
+    err = MapErrno(errno);
+    return kNoHandle;
+  }
+  err = 0;
+  return fd;
+}
+
 int32_t Close(Handle h) {
   if (h == kNoHandle) return 0;
   // The descriptor is gone after close even when it reports EINTR; never close twice.

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <cstdlib>
 
 #include "host/internal/os.hpp"
 
@@ -87,22 +86,12 @@ bool ReplaceEntry(const std::string& from, const std::string& to, int32_t& err) 
 bool CreateNewFile(const std::string& path, const std::string& model, int32_t& err) {
   struct stat st;
   const bool modelled = !model.empty() && ::stat(model.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modelled ? (st.st_mode & 07777) : 0666);
-  if (fd < 0) {
-    err = errno == EEXIST ? 80 : LastError();
-    return false;
-  }
+  const Handle h = CreateNew(path, modelled ? (st.st_mode & 07777) : 0666, err);
+  if (h == kNoHandle) return false;
   // The umask may have taken bits the model has.
-  if (modelled) ::fchmod(fd, st.st_mode & 07777);
-  return Check(::close(fd), err);
-}
-
-bool ResolvedPath(const std::string& path, std::string& resolved) {
-  char* r = ::realpath(path.c_str(), nullptr);
-  if (r == nullptr) return false;
-  resolved = r;
-  std::free(r);
-  return true;
+  if (modelled) ::fchmod(static_cast<int>(h), st.st_mode & 07777);
+  err = Close(h);
+  return err == 0;
 }
 
 bool SetReadOnly(const std::string& path, bool readOnly, int32_t& err) {
