@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/scratch_dir.hpp"
 #include "filesys/ZUB_filesys.hpp"
 
 namespace {
@@ -18,20 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path& Work() {
-  static const fs::path dir = [] {
-    std::string t = "/var/tmp/zub_copy_bench_XXXXXX";
-    if (::mkdtemp(t.data()) == nullptr) std::abort();
-    return fs::path(t);
-  }();
-  return dir;
+  return zub_bench::ScratchDir();
 }
-
-struct Cleanup {
-  ~Cleanup() {
-    std::error_code ec;
-    fs::remove_all(Work(), ec);
-  }
-} cleanup;
 
 const fs::path& BigFile() {
   static const fs::path p = [] {

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "bench/scratch_dir.hpp"
 #include "filesys/ZUB_filesys.hpp"
 
 namespace {
@@ -17,20 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path& Work() {
-  static const fs::path dir = [] {
-    std::string t = "/var/tmp/zub_text_bench_XXXXXX";
-    if (::mkdtemp(t.data()) == nullptr) std::abort();
-    return fs::path(t);
-  }();
-  return dir;
+  return zub_bench::ScratchDir();
 }
-
-struct Cleanup {
-  ~Cleanup() {
-    std::error_code ec;
-    fs::remove_all(Work(), ec);
-  }
-} cleanup;
 
 // Lines of 0 to 80 letters ending in CR LF, 1 GiB in all.
 const fs::path& TextFile() {

@@ -7,7 +7,7 @@
 // link, and what it points to stays. Subfolders are not searched.
 //
 // The recycle bin is the user's trash (see host/trash.hpp: the freedesktop.org Trash
-// specification on POSIX), so a file manager or trash-cli's trash-restore brings the files
+// layout on POSIX), so a file manager or trash-cli's trash-restore brings the files
 // back. A file is renamed into the trash of its own mount, never copied. Names of any
 // length are trashed, those longer than 256 characters too.
 #pragma once

@@ -1,7 +1,7 @@
 // Moving files to the user's trash, from where a file manager (or trash-cli's
 // trash-restore) brings them back.
 //
-// POSIX hosts follow the freedesktop.org Trash specification:
+// POSIX hosts follow the freedesktop.org Trash layout:
 //  - The home trash is $XDG_DATA_HOME/Trash (XDG_DATA_HOME when it is absolute, else
 //    ~/.local/share/Trash), with its folders created (0700) when missing. A file on the
 //    home trash's device goes there, its info file's Path being its absolute name.

@@ -31,12 +31,12 @@ const char* TypeName(int32_t type) {
 }
 
 // --map "D=/mnt/data,E=/media/usb": letters mapped for this run.
-void MapDrives(const std::string& spec) {
+void MapDrives(const std::string& mappings) {
   size_t at = 0;
-  while (at <= spec.size()) {
-    size_t end = spec.find(',', at);
-    if (end == std::string::npos) end = spec.size();
-    const std::string item = spec.substr(at, end - at);
+  while (at <= mappings.size()) {
+    size_t end = mappings.find(',', at);
+    if (end == std::string::npos) end = mappings.size();
+    const std::string item = mappings.substr(at, end - at);
     const char letter = item.empty() ? 0 : item[0];
     if (item.size() < 3 || item[1] != '=' ||
         !((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')))
