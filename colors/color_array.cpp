@@ -30,7 +30,7 @@ TColorArray::TColorArray(TComponent* AOwner) : TComponent(AOwner) {
     FColArray.assign(1000, 0);
     FColArrayBak.assign(1000, 0);
   } catch (const std::bad_alloc&) {
-    throw EZUBColArrayError(u"Component \"" + Name() + u"\": not enough memory on heap");
+    throw EZUBColArrayError(ComponentMessage(*this, u"not enough memory on heap"));
   }
   FNColors = 1000;
   FillByInterpolation(0, ColorArray_Rainbow);
@@ -76,9 +76,9 @@ bool TColorArray::Resize(int32_t n) {
   } catch (const std::bad_alloc&) {
     FColArray.resize(static_cast<size_t>(FNColors));
     FColArrayBak.resize(static_cast<size_t>(FNColors));
-    throw EZUBColArrayError(u"Component \"" + Name() + u"\": not enough memory");
+    throw EZUBColArrayError(ComponentMessage(*this, u"not enough memory"));
   } catch (const std::length_error&) {
-    throw EZUBColArrayError(u"Component \"" + Name() + u"\": not enough memory");
+    throw EZUBColArrayError(ComponentMessage(*this, u"not enough memory"));
   }
   FNColors = n;
   Changed();

@@ -432,7 +432,7 @@ int32_t TAssocArray::AddXMLAttributes(const UnicodeString& Attributes) {
 
 void TAssocArray::WriteToXMLStream(TStream& OutStream, bool CreateHeader, const UnicodeString& DataID) const {
   const auto fail = [this](const UnicodeString& what) {
-    throw EZUBDStructError(u"Component \"" + Name() + u"\": " + what);
+    throw EZUBDStructError(ComponentMessage(*this, what));
   };
   if (!IsXMLName(DataID)) fail(u"\"" + DataID + u"\" is not an XML element name");
   // Everything is formatted first, so that a value that cannot be written leaves the

@@ -55,7 +55,7 @@ TFeatureMatrix::TFeatureMatrix(TComponent* AOwner) : TComponent(AOwner) {
 TFeatureMatrix::~TFeatureMatrix() = default;
 
 void TFeatureMatrix::Fail(const UnicodeString& Ending) const {
-  throw EZUBDStructError(u"Component \"" + Name() + u"\": " + Ending);
+  throw EZUBDStructError(ComponentMessage(*this, Ending));
 }
 
 bool TFeatureMatrix::InRange(int32_t fix, int32_t obj) const {
@@ -241,7 +241,8 @@ bool TFeatureMatrix::Fill(int32_t fix, const UnicodeString& FeatVal) {
   return true;
 }
 
-bool TFeatureMatrix::FillKind(int32_t fix, TFeatKind Kind, const UnicodeString& Text, const char16_t* KindText) {
+bool TFeatureMatrix::FillKind(int32_t fix, TFeatKind Kind, const UnicodeString& Text,
+                              const char16_t* KindText) {
   if (fix < 1 || fix > FNFeats) return false;
   if (KindOf(fix) != Kind) Fail(u"feature " + IntToStr(fix) + KindText);
   auto& values = FFeatVals[static_cast<size_t>(fix - 1)];

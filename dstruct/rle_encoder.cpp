@@ -17,13 +17,12 @@ TRLEncoder::TRLEncoder(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 void TRLEncoder::OutOfMemory() const {
-  throw EZUBDStructError(u"Component \"" + Name() + u"\": not enough memory on heap");
+  throw EZUBDStructError(ComponentMessage(*this, u"not enough memory on heap"));
 }
 
 void TRLEncoder::SetBufLeng(int32_t leng) {
   if (leng < 1)
-    throw EZUBDStructError(u"Component \"" + Name() + u"\": BufLeng must be at least 1, not " +
-                           IntToStr(leng));
+    throw EZUBDStructError(ComponentMessage(*this, u"BufLeng must be at least 1, not ") + IntToStr(leng));
   if (leng == FBufLeng) return;
   const size_t size = std::max(4 * static_cast<size_t>(leng), FBufPoi);
   try {

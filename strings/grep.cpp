@@ -306,8 +306,7 @@ std::vector<UnicodeString> TGrep::RequiredStrings() const {
 void TGrep::SetRegExp(const UnicodeString& value) {
   FRegExpStr = value;
   if (CompileRegExp(value) > 0 && FStopOnError)
-    throw EZUBStringlError(u"Component \"" + Name() + u"\": error in regular expression - " +
-                           ErrorText(FError));
+    throw EZUBStringlError(ComponentMessage(*this, u"error in regular expression - ") + ErrorText(FError));
 }
 
 void TGrep::SetIgnoreCase(bool value) {
