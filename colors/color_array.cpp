@@ -49,13 +49,7 @@ void TColorArray::Assign(const TPersistent* Source) {
 }
 
 void TColorArray::AssignTo(TPersistent* Dest) const {
-  // Only another colour array can take this one; handing a plain base object its own
-  // Assign would bounce back here for ever.
-  if (auto* dest = dynamic_cast<TColorArray*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  TPersistent::AssignTo(Dest);
+  AssignToOwnClass<TColorArray>(Dest);
 }
 
 bool TColorArray::IsEqual(const TColorArray* OtherColorArray) const {

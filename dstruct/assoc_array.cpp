@@ -264,13 +264,7 @@ void TAssocArray::Assign(const TPersistent* Source) {
 }
 
 void TAssocArray::AssignTo(TPersistent* Dest) const {
-  // Only another associative array can take this one; handing a plain base object its own
-  // Assign would bounce back here for ever.
-  if (auto* dest = dynamic_cast<TAssocArray*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  TPersistent::AssignTo(Dest);
+  AssignToOwnClass<TAssocArray>(Dest);
 }
 
 const UnicodeString& TAssocArray::IndexKey(const UnicodeString& Key) const {

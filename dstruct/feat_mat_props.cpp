@@ -34,11 +34,7 @@ void TFeatMatProps::Assign(const TPersistent* Source) {
 }
 
 void TFeatMatProps::AssignTo(TPersistent* Dest) const {
-  if (auto* dest = dynamic_cast<TFeatMatProps*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  TPersistent::AssignTo(Dest);
+  AssignToOwnClass<TFeatMatProps>(Dest);
 }
 
 }  // namespace zub

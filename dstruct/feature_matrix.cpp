@@ -338,11 +338,7 @@ void TFeatureMatrix::Assign(const TPersistent* Source) {
 }
 
 void TFeatureMatrix::AssignTo(TPersistent* Dest) const {
-  if (auto* dest = dynamic_cast<TFeatureMatrix*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  TPersistent::AssignTo(Dest);
+  AssignToOwnClass<TFeatureMatrix>(Dest);
 }
 
 // --- Ranges and searches ---

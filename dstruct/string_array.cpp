@@ -72,12 +72,7 @@ void TStringArray::Assign(const TPersistent* Source) {
 }
 
 void TStringArray::AssignTo(TPersistent* Dest) const {
-  // Only another string array can take this one; the base raises the conversion error.
-  if (auto* dest = dynamic_cast<TStringArray*>(Dest)) {
-    dest->Assign(this);
-    return;
-  }
-  TPersistent::AssignTo(Dest);
+  AssignToOwnClass<TStringArray>(Dest);
 }
 
 void TStringArray::ResetSortIndex() {

@@ -37,6 +37,16 @@ class TPersistent : public TObject {
  protected:
   // Copies this object into Dest. The base raises EConvertError as described at Assign.
   virtual void AssignTo(TPersistent* Dest) const;
+  // AssignTo for a class T whose objects copy only from their own class: Dest->Assign(this)
+  // when Dest is a T, else the base's error (handing any other object its own Assign would
+  // bounce back here for ever).
+  template <class T>
+  void AssignToOwnClass(TPersistent* Dest) const {
+    if (auto* dest = dynamic_cast<T*>(Dest))
+      dest->Assign(this);
+    else
+      TPersistent::AssignTo(Dest);
+  }
 };
 
 class TComponent : public TPersistent {
