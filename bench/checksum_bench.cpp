@@ -11,11 +11,11 @@
 #include <zlib.h>
 
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_reporter.hpp"
 #include "dstruct/ZUB_dstruct.hpp"
 #include "dstruct/internal/base64_kernels.hpp"
 #include "dstruct/internal/crc_kernels.hpp"
@@ -188,49 +188,30 @@ BENCHMARK(BM_Base64Encode_EVP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Base64Decode_zub)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Base64Decode_EVP)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration while the console shows the run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
-void Ratio(const RatioReporter& r, const char* what, const std::string& ours, const std::string& peer,
-           double limit) {
-  const auto a = r.times.find(ours), b = r.times.find(peer);
-  if (a == r.times.end() || b == r.times.end()) return;
-  const double ratio = a->second / b->second;
-  std::printf("  %-52s %6.3f  (at most %.2f: %s)\n", what, ratio, limit, ratio <= limit ? "met" : "NOT met");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  zub_bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   namespace in = zub::dstruct_internal;
   std::printf("\nKernels: CRC %s, SHA-1 %s, Base64 %s\nTime ratios, zubcorekit / peer:\n",
               in::SelectedCRCKernelName(), in::SelectedSHA1KernelName(), in::SelectedBase64Kernels().name);
-  Ratio(reporter, "CRC-32 / libdeflate_crc32", "BM_CRC32_zub", "BM_CRC32_libdeflate", 1.0);
-  Ratio(reporter, "CRC-32 / zlib crc32", "BM_CRC32_zub", "BM_CRC32_zlib", 0.25);
-  Ratio(reporter, "CRC-16 crcZModem / table loop", "BM_CRC16_zub/0", "BM_CRC16_table/0", 0.25);
-  Ratio(reporter, "CRC-16 crcCCITT / table loop", "BM_CRC16_zub/1", "BM_CRC16_table/1", 0.25);
-  Ratio(reporter, "SHA-1 / OpenSSL SHA1", "BM_SHA1_zub", "BM_SHA1_openssl", 1.0);
-  Ratio(reporter, "SHA1FromStream (memory stream) / OpenSSL SHA1", "BM_SHA1_zub_stream", "BM_SHA1_openssl",
-        1.0);
-  Ratio(reporter, "EncodeBase64 with breaks / EVP_EncodeBlock", "BM_Base64Encode_zub/1",
-        "BM_Base64Encode_EVP", 0.25);
-  Ratio(reporter, "DecodeBase64 with breaks / EVP_DecodeBlock", "BM_Base64Decode_zub/1",
-        "BM_Base64Decode_EVP", 0.25);
-  Ratio(reporter, "EncodeBase64 without breaks / EVP_EncodeBlock", "BM_Base64Encode_zub/0",
-        "BM_Base64Encode_EVP", 0.25);
-  Ratio(reporter, "DecodeBase64 without breaks / EVP_DecodeBlock", "BM_Base64Decode_zub/0",
-        "BM_Base64Decode_EVP", 0.25);
+  reporter.Ratio("CRC-32 / libdeflate_crc32", "BM_CRC32_zub", "BM_CRC32_libdeflate", 1.0);
+  reporter.Ratio("CRC-32 / zlib crc32", "BM_CRC32_zub", "BM_CRC32_zlib", 0.25);
+  reporter.Ratio("CRC-16 crcZModem / table loop", "BM_CRC16_zub/0", "BM_CRC16_table/0", 0.25);
+  reporter.Ratio("CRC-16 crcCCITT / table loop", "BM_CRC16_zub/1", "BM_CRC16_table/1", 0.25);
+  reporter.Ratio("SHA-1 / OpenSSL SHA1", "BM_SHA1_zub", "BM_SHA1_openssl", 1.0);
+  reporter.Ratio("SHA1FromStream (memory stream) / OpenSSL SHA1", "BM_SHA1_zub_stream", "BM_SHA1_openssl",
+                 1.0);
+  reporter.Ratio("EncodeBase64 with breaks / EVP_EncodeBlock", "BM_Base64Encode_zub/1", "BM_Base64Encode_EVP",
+                 0.25);
+  reporter.Ratio("DecodeBase64 with breaks / EVP_DecodeBlock", "BM_Base64Decode_zub/1", "BM_Base64Decode_EVP",
+                 0.25);
+  reporter.Ratio("EncodeBase64 without breaks / EVP_EncodeBlock", "BM_Base64Encode_zub/0",
+                 "BM_Base64Encode_EVP", 0.25);
+  reporter.Ratio("DecodeBase64 without breaks / EVP_DecodeBlock", "BM_Base64Decode_zub/0",
+                 "BM_Base64Decode_EVP", 0.25);
   benchmark::Shutdown();
   return 0;
 }
