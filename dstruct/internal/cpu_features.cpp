@@ -15,6 +15,7 @@ CpuFeatures Detect() {
 #if defined(__x86_64__) || defined(__i386__)
   unsigned a = 0, b = 0, c = 0, d = 0;
   if (__get_cpuid(1, &a, &b, &c, &d) == 0) return f;
+  f.popcnt = (c & (1u << 23)) != 0;
   f.ssse3 = (c & (1u << 9)) != 0;
   f.sse41 = (c & (1u << 19)) != 0;
   f.pclmul = (c & (1u << 1)) != 0;

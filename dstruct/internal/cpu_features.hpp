@@ -1,11 +1,12 @@
-// The processor features the checksum, digest and encoder fast paths choose from, read once
-// with CPUID (and XGETBV for the operating system's support of 256-bit registers). All false
-// on processors other than x86-64.
+// The processor features the fast paths of the bit field, checksums, digest and encoders
+// choose from, read once with CPUID (and XGETBV for the operating system's support of 256-bit
+// registers). All false on processors other than x86-64.
 #pragma once
 
 namespace zub::dstruct_internal {
 
 struct CpuFeatures {
+  bool popcnt = false;
   bool ssse3 = false;
   bool sse41 = false;
   bool pclmul = false;

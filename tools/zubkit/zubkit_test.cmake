@@ -540,3 +540,17 @@ expect_write_error("^zubkit sha1: write error: No space left on device\n$" sha1 
 expect_write_error("^zubkit rle: write error: No space left on device\n$" rle ${WORK}/r.bin)
 expect_write_error("^zubkit ascii85: write error: No space left on device\n$" ascii85 -d ${WORK}/bad.a85)
 expect(0 "Checksums and encoders ==\n#include \"dstruct/ZUB_dstruct.hpp\".*crcZModem\\) = \\$31C3.*!b~>" tour)
+# Permutations and combinations in the library's order; sizes a TCombination cannot hold are
+# refused.
+expect(0 "^1 2 3\n2 1 3\n2 3 1\n1 3 2\n3 1 2\n3 2 1\n$" perm 3)
+expect(0 "^1 2\n1 3\n1 4\n2 3\n2 4\n3 4\n$" comb 4 2)
+expect(0 "^1 2 3 4\n$" comb 4 4)
+expect(2 "N must be a whole number from 1 to 255, not '256'" perm 256)
+expect(2 "K must be a whole number from 1 to 4, not '0'" comb 4 0)
+expect(2 "K must be a whole number from 1 to 4, not '5'" comb 4 5)
+execute_process(COMMAND sh -c "\"$1\" perm 9 | sort -u | wc -l" sh ${ZUBKIT} OUTPUT_VARIABLE lines ERROR_VARIABLE err)
+if(NOT lines MATCHES "^362880\n$" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "zubkit perm 9 gave ${lines} distinct lines, '${err}'")
+endif()
+expect_write_error("^zubkit perm: write error: No space left on device\n$" perm 8)
+expect(0 "Bit field, byte matrix and combinatorics ==\n#include \"dstruct/ZUB_dstruct.hpp\".*sets exactly 25 bits.*\\(3,4\\)" tour)
