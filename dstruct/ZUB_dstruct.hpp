@@ -16,6 +16,7 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 #include "dstruct/crc.hpp"
 #include "dstruct/feat_mat_props.hpp"
 #include "dstruct/feature_matrix.hpp"
+#include "dstruct/fifo.hpp"
 #include "dstruct/rle_encoder.hpp"
 #include "dstruct/sha1.hpp"
 #include "dstruct/string_array.hpp"
