@@ -10,6 +10,7 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 
 }  // namespace zub
 
+#include "dstruct/array_2d_stack.hpp"
 #include "dstruct/ascii85.hpp"
 #include "dstruct/assoc_array.hpp"
 #include "dstruct/base64.hpp"
@@ -20,3 +21,4 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 #include "dstruct/rle_encoder.hpp"
 #include "dstruct/sha1.hpp"
 #include "dstruct/string_array.hpp"
+#include "dstruct/string_stack.hpp"
