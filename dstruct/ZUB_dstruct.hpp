@@ -20,5 +20,6 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 #include "dstruct/fifo.hpp"
 #include "dstruct/rle_encoder.hpp"
 #include "dstruct/sha1.hpp"
+#include "dstruct/string_accu.hpp"
 #include "dstruct/string_array.hpp"
 #include "dstruct/string_stack.hpp"
