@@ -11,11 +11,11 @@
 #include <zlib.h>
 
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_report.hpp"
 #include "dstruct/ZUB_dstruct.hpp"
 #include "dstruct/internal/base64_kernels.hpp"
 #include "dstruct/internal/crc_kernels.hpp"
@@ -188,30 +188,12 @@ BENCHMARK(BM_Base64Encode_EVP)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Base64Decode_zub)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Base64Decode_EVP)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration while the console shows the run.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
-};
-
-void Ratio(const RatioReporter& r, const char* what, const std::string& ours, const std::string& peer,
-           double limit) {
-  const auto a = r.times.find(ours), b = r.times.find(peer);
-  if (a == r.times.end() || b == r.times.end()) return;
-  const double ratio = a->second / b->second;
-  std::printf("  %-52s %6.3f  (at most %.2f: %s)\n", what, ratio, limit, ratio <= limit ? "met" : "NOT met");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
+  using zub_bench::Ratio;
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  zub_bench::RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   namespace in = zub::dstruct_internal;
   std::printf("\nKernels: CRC %s, SHA-1 %s, Base64 %s\nTime ratios, zubcorekit / peer:\n",
