@@ -10,6 +10,7 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 
 }  // namespace zub
 
+#include "dstruct/array_2d_stack.hpp"
 #include "dstruct/ascii85.hpp"
 #include "dstruct/assoc_array.hpp"
 #include "dstruct/base64.hpp"
@@ -19,8 +20,11 @@ ZUB_DECLARE_EXCEPTION(EZUBDStructError, EZUBError);
 #include "dstruct/crc.hpp"
 #include "dstruct/feat_mat_props.hpp"
 #include "dstruct/feature_matrix.hpp"
+#include "dstruct/fifo.hpp"
 #include "dstruct/logic_op.hpp"
 #include "dstruct/nearest_value.hpp"
 #include "dstruct/rle_encoder.hpp"
 #include "dstruct/sha1.hpp"
+#include "dstruct/string_accu.hpp"
 #include "dstruct/string_array.hpp"
+#include "dstruct/string_stack.hpp"

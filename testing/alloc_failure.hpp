@@ -2,9 +2,10 @@
 //
 // Include this header in exactly one source file of a test program: it replaces the global
 // operator new and delete (the plain, array and nothrow forms) of the whole program, the
-// library's own allocations included. While a FailNextAllocation object is alive, the first
-// allocation after it throws std::bad_alloc (or gives null for the nothrow forms); the ones
-// after that succeed, so the error can still be built and reported.
+// library's own allocations included. While a FailNextAllocation object is alive, one
+// allocation throws std::bad_alloc (or gives null for the nothrow forms): the first after it,
+// or the one after Skip others; those after it succeed, so the error can still be built and
+// reported. Stepping Skip up from 0 fails each allocation of an operation in turn.
 #pragma once
 
 #include <cstdlib>
@@ -16,7 +17,7 @@ inline int gAllocationsUntilFailure = -1;  // -1: never fail
 
 class FailNextAllocation {
  public:
-  FailNextAllocation() { gAllocationsUntilFailure = 0; }
+  explicit FailNextAllocation(int Skip = 0) { gAllocationsUntilFailure = Skip; }
   ~FailNextAllocation() { gAllocationsUntilFailure = -1; }
   FailNextAllocation(const FailNextAllocation&) = delete;
   FailNextAllocation& operator=(const FailNextAllocation&) = delete;
@@ -27,6 +28,7 @@ inline void* TryAllocate(std::size_t size) noexcept {
     gAllocationsUntilFailure = -1;
     return nullptr;
   }
+  if (gAllocationsUntilFailure > 0) --gAllocationsUntilFailure;
   return std::malloc(size == 0 ? 1 : size);
 }
 

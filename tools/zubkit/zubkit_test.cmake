@@ -282,6 +282,39 @@ if(NOT sorted STREQUAL "-1.5\nb\n2\n10\n")
 endif()
 expect(1 "Cannot open file" sort ${WORK}/missing.csv)
 
+# Counting distinct lines through the string accumulator, formatted as uniq -c.
+file(WRITE ${WORK}/k.txt "c\na\nb\na\n\nb\nb\nd")
+expect(0 "^      1 c\n      2 a\n      3 b\n      1 \n      1 d\n$" count ${WORK}/k.txt)
+expect(0 "^      3 b\n      2 a\n      1 c\n      1 \n      1 d\n$" count --sort ${WORK}/k.txt)
+# Several inputs count together; standard input by default and for -; CR LF and CR end lines.
+execute_process(COMMAND sh -c "printf 'x\\r\\ny\\rx\\n' | \"$1\" count; printf 'a\\n' | \"$1\" count \"$2\" - \"$2\""
+                sh ${ZUBKIT} ${WORK}/k.txt OUTPUT_VARIABLE counted RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT counted STREQUAL "      2 x\n      1 y\n      2 c\n      5 a\n      6 b\n      2 \n      2 d\n")
+  message(FATAL_ERROR "count of standard input and files: exit ${rc}, '${counted}'")
+endif()
+# UTF-8 text compares as text: a Windows-1252 line reads as the same word, another case does not.
+execute_process(COMMAND sh -c "printf 'K\\303\\266ln\\nk\\303\\266ln\\nK\\366ln\\n' | \"$1\" count" sh ${ZUBKIT}
+                OUTPUT_VARIABLE counted)
+if(NOT counted STREQUAL "      2 Köln\n      1 köln\n")
+  message(FATAL_ERROR "count of UTF-8 and Windows-1252 lines gave '${counted}'")
+endif()
+# A file that cannot be read is reported by name, the others still count, exit 1.
+expect(1 "^      2 c\n      4 a\n      6 b\n      2 \n      2 d\nzubkit count: Cannot open file [^\n]*missing[.]txt[^\n]*\n$"
+       count ${WORK}/k.txt ${WORK}/missing.txt ${WORK}/k.txt)
+expect_write_error("^zubkit count: write error: No space left on device\n$" count ${WORK}/k.txt)
+# A bigger file agrees with sort | uniq -c, a count of 7 digits included.
+execute_process(COMMAND sh -c "cd \"$2\" && { seq 1 300000 | awk '{ print \"line \" ($1 * 7919) % 5003 }'; yes same | head -n 2000000; } > big.txt && \"$1\" count big.txt | LC_ALL=C sort > ours.txt && LC_ALL=C sort big.txt | uniq -c | LC_ALL=C sort > theirs.txt && cmp ours.txt theirs.txt && grep -c . ours.txt && grep '^2000000 same$' ours.txt"
+                sh ${ZUBKIT} ${WORK} RESULT_VARIABLE rc OUTPUT_VARIABLE n ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT n MATCHES "^5004\n2000000 same\n$")
+  message(FATAL_ERROR "zubkit count and sort | uniq -c differ: exit ${rc}, '${n}' ${err}")
+endif()
+file(REMOVE ${WORK}/big.txt ${WORK}/ours.txt ${WORK}/theirs.txt)
+# The stacks, the FIFO and the accumulator in the tour.
+string(CONCAT want "Stacks, FIFO and string accumulator ==\n#include \"dstruct/ZUB_dstruct.hpp\"\n"
+       ".*Pop[(]Arr, Name[)] = 0: Name \"Abc\", Arr [|] 1 2 [|] 3 0 [|] 5 6 .*FindString[(]\"WORLD\", true, true[)] = 2"
+       ".*ForceByte[(]4[)] = true .*GetByte until false: 9 3 4, .*Size = 3, a x2, b x1, A x1\n")
+expect(0 "${want}" tour)
+
 # Feature-matrix files: made from CSV, shown, checked.
 file(WRITE ${WORK}/p.csv "name;age;height;member;note\nAnna;34;1.72;true;\"says \"\"hi\"\";ok\"\nBo;-5;2;FALSE;\n\nCé;;1e3;;x\n")
 expect(0 "^${WORK}/p.fm: 5 features [(]name string, age integer, height double, member tristate, note string[)], 3 objects\n$"
