@@ -1,11 +1,13 @@
 // Unit ZUB_zubbase: the shared types of the library, its error base class, the CSV
-// delimiter tables and the global progress state.
+// delimiter tables, the global progress state and the name tables.
 #pragma once
 
 #include "foundation/ZUB_univconst.hpp"
 #include "foundation/csv_delimiters.hpp"
-#include "foundation/progress_state.hpp"
 #include "foundation/hex_digits.hpp"
+#include "foundation/name_tables.hpp"
+#include "foundation/progress_state.hpp"
+#include "foundation/range_array.hpp"
 #include "foundation/zub_error.hpp"
 #include "foundation/zubbase_types.hpp"
 #include "host/host.hpp"
