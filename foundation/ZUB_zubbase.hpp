@@ -1,5 +1,6 @@
 // Unit ZUB_zubbase: the shared types of the library, its error base class, the CSV
-// delimiter tables, the global progress state and the name tables.
+// delimiter tables, the global progress state, the name tables, and the text label with
+// its XML-like file.
 #pragma once
 
 #include "foundation/ZUB_univconst.hpp"
@@ -8,6 +9,7 @@
 #include "foundation/name_tables.hpp"
 #include "foundation/progress_state.hpp"
 #include "foundation/range_array.hpp"
+#include "foundation/text_label.hpp"
 #include "foundation/zub_error.hpp"
 #include "foundation/zubbase_types.hpp"
 #include "host/host.hpp"
