@@ -1,10 +1,12 @@
 // Unit ZUB_zubbase: the shared types of the library, its error base class, the CSV
-// delimiter tables, the global progress state, the name tables, and the text label with
-// its XML-like file.
+// delimiter tables, the global progress state, the name tables, the text label with its
+// XML-like file, and the date/time label and crosshair settings.
 #pragma once
 
 #include "foundation/ZUB_univconst.hpp"
+#include "foundation/cross_hair.hpp"
 #include "foundation/csv_delimiters.hpp"
+#include "foundation/dt_label.hpp"
 #include "foundation/hex_digits.hpp"
 #include "foundation/name_tables.hpp"
 #include "foundation/progress_state.hpp"
