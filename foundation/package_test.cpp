@@ -33,6 +33,9 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   Finalize();
   EXPECT_EQ(Count(8), 0);
   EXPECT_TRUE(CSVDELIMITERIDS[csvComma].empty());  // released at the last unload
+  EXPECT_TRUE(xmlTxtLblMode[tlBox].empty());
+  EXPECT_TRUE(DistModeId[dmManhattan].empty());
+  EXPECT_EQ(MonthLong[lgEnglish][1].Text(), u"January");  // constant, not a string table
   EXPECT_TRUE(AllZUBColorNames[0].empty());
   Finalize();  // unbalanced: nothing happens
   EXPECT_EQ(Count(0), 0);
@@ -45,6 +48,8 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   EXPECT_EQ(ScrambleTable(), expected);  // loading fills the tables from the built-in seed
   EXPECT_EQ(ProcStat, 0);
   EXPECT_EQ(CSVDELIMITERIDS[csvComma], u"comma");
+  EXPECT_EQ(xmlTxtLblMode[tlBox], u"tlBox");
+  EXPECT_EQ(DistModeId[dmManhattan], u"Manhattan");
   EXPECT_EQ(AllZUBColorNames[0], u"Black");
 }
 

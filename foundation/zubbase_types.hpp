@@ -11,14 +11,12 @@
 
 #include "host/classes.hpp"
 #include "host/geometry.hpp"
+#include "host/graphics.hpp"
 #include "host/short_string.hpp"
 #include "host/unicode.hpp"
 #include "host/variant.hpp"
 
 namespace zub {
-
-// A colour: red in the low byte, then green, then blue ($00BBGGRR).
-using TColor = uint32_t;
 
 // ---- Enumerations (one byte each, ordinals from 0)
 enum TShapeKind : uint8_t { skRectangle, skEllipse, skCircle, skRing };
