@@ -4,9 +4,11 @@
 set -eu
 # zlib, libdeflate and OpenSSL are peers of the checksum tests and benchmarks only, Boost
 # (dynamic_bitset) of the bit field benchmark, trash-cli (trash-list, trash-restore) of the
-# recycle-bin tests; the library uses none of them.
+# recycle-bin tests, Chromium of the test that renders produced HTML pages; the library uses
+# none of them.
 packages="cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev pkg-config locales
-zlib1g-dev libdeflate-dev libssl-dev libboost-dev trash-cli"
+zlib1g-dev libdeflate-dev libssl-dev libboost-dev trash-cli
+chromium"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -32,13 +32,22 @@ class Args {
   // The option's value as an integer in [lo, hi]; UsageError when it is not one.
   long long GetInt(const std::string& name, long long fallback, long long lo, long long hi) const;
   const std::vector<std::string>& Positional() const { return FPositional; }
+  // Every value a repeatable option was given, in order (Get gives the last).
+  std::vector<std::string> GetAll(const std::string& name) const {
+    const auto found = FAll.find(name);
+    return found == FAll.end() ? std::vector<std::string>{} : found->second;
+  }
 
   // Filled by the command frame as it parses the command line.
-  void Set(const std::string& name, const std::string& value) { FValues[name] = value; }
+  void Set(const std::string& name, const std::string& value) {
+    FValues[name] = value;
+    FAll[name].push_back(value);
+  }
   void AddPositional(const std::string& value) { FPositional.push_back(value); }
 
  private:
   std::map<std::string, std::string> FValues;
+  std::map<std::string, std::vector<std::string>> FAll;
   std::vector<std::string> FPositional;
 };
 
