@@ -34,6 +34,7 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   EXPECT_EQ(Count(8), 0);
   EXPECT_TRUE(CSVDELIMITERIDS[csvComma].empty());  // released at the last unload
   EXPECT_TRUE(AllZUBColorNames[0].empty());
+  EXPECT_TRUE(CPUFeatureNames[cpuft_fpu].empty());
   Finalize();  // unbalanced: nothing happens
   EXPECT_EQ(Count(0), 0);
 
@@ -46,6 +47,7 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   EXPECT_EQ(ProcStat, 0);
   EXPECT_EQ(CSVDELIMITERIDS[csvComma], u"comma");
   EXPECT_EQ(AllZUBColorNames[0], u"Black");
+  EXPECT_EQ(CPUFeatureNames[cpuft_3dnow], u"3DNow! instructions available");
 }
 
 }  // namespace
