@@ -2,8 +2,8 @@
 // and brand names, the signature and its fields, the feature bit sets and the serial-number
 // text; and the historic division-flaw check and the number of processors the program may use.
 //
-// Every routine that needs a leaf asks for it once, through one query that first checks the
-// instruction and the leaf's range. Without CPUID (processors before it, or a build for a
+// Every leaf a routine needs comes through one query that first checks the instruction and
+// the leaf's range. Without CPUID (processors before it, or a build for a
 // processor other than x86) such routines raise EZUBCpuIdError "Cannot acquire CPU information
 // (CPUID not supported)"; a leaf beyond both the basic and the extended range raises
 // EZUBCpuIdError "CPUID: execution level not supported" (so CPU_MarketName and
