@@ -9,3 +9,7 @@ namespace zub {
 ZUB_DECLARE_EXCEPTION(EZUBCpuIdError, EZUBError);
 
 }  // namespace zub
+
+#include "cpuid/cpu_features.hpp"
+#include "cpuid/cpu_info.hpp"
+#include "cpuid/cpu_speed.hpp"

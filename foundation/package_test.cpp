@@ -37,6 +37,7 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   EXPECT_TRUE(DistModeId[dmManhattan].empty());
   EXPECT_EQ(MonthLong[lgEnglish][1].Text(), u"January");  // constant, not a string table
   EXPECT_TRUE(AllZUBColorNames[0].empty());
+  EXPECT_TRUE(CPUFeatureNames[cpuft_fpu].empty());
   Finalize();  // unbalanced: nothing happens
   EXPECT_EQ(Count(0), 0);
 
@@ -51,6 +52,7 @@ TEST(Package, LoadCountsInitialiseOnceAndFinaliseOnTheLastUnload) {
   EXPECT_EQ(xmlTxtLblMode[tlBox], u"tlBox");
   EXPECT_EQ(DistModeId[dmManhattan], u"Manhattan");
   EXPECT_EQ(AllZUBColorNames[0], u"Black");
+  EXPECT_EQ(CPUFeatureNames[cpuft_3dnow], u"3DNow! instructions available");
 }
 
 }  // namespace

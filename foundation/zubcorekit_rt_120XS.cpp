@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "colors/named_colors.hpp"
+#include "cpuid/cpu_features.hpp"
 #include "foundation/zubbase_unit.hpp"
 #include "strings/scramble.hpp"
 
@@ -26,7 +27,7 @@ constexpr std::array<UnitWork, 9> kUnits = {{
     {"ZUB_htmlsupport", nullptr, nullptr},
     {"ZUB_dstruct", nullptr, nullptr},
     {"ZUB_filesys", nullptr, nullptr},
-    {"ZUB_cpuid", nullptr, nullptr},
+    {"ZUB_cpuid", zub::FillCPUFeatureNames, zub::ReleaseCPUFeatureNames},
 }};
 
 std::array<int32_t, kUnits.size()> loadCounts{};

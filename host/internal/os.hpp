@@ -142,4 +142,37 @@ bool FileSystemSpace(const std::string& path, uint64_t& freeForCaller, uint64_t&
 // path with every link and "." or ".." resolved; false with err when it does not exist.
 bool RealPath(const std::string& path, std::string& resolved, int32_t& err);
 
+// Milliseconds of the monotonic clock: counted from an arbitrary start (the system's boot),
+// never set back, not wrapping.
+uint64_t MonotonicMilliseconds();
+
+// The calling thread's affinity mask, as the bytes the system keeps it in (large enough for
+// every processor the system can have); false when it cannot be read.
+bool ThreadAffinity(std::vector<unsigned char>& mask);
+// Puts back a mask that ThreadAffinity read; false when the system refuses it.
+bool SetThreadAffinity(const std::vector<unsigned char>& mask);
+// The number of processors in a mask that ThreadAffinity read.
+int32_t AffinityCount(const std::vector<unsigned char>& mask);
+// Restricts the calling thread to the processor it runs on now; false when the system refuses.
+bool PinThreadToCurrentProcessor();
+// The processors online, for when the affinity mask cannot be read; at least 1.
+int32_t OnlineProcessorCount();
+
+// How the system schedules the calling thread: its policy (with its flags), its real-time
+// priority and its nice level.
+struct ThreadScheduling {
+  int32_t policy = 0;
+  int32_t priority = 0;
+  int32_t nice = 0;
+};
+// False when the system does not tell.
+bool SaveThreadScheduling(ThreadScheduling& s);
+// Raises the calling thread, scheduled as `current`, as far as the process may: 2 real-time
+// scheduling at the highest priority allowed, 1 the lowest nice level allowed (when it is
+// below the current one), 0 not at all.
+int32_t RaiseThreadScheduling(const ThreadScheduling& current);
+// Puts back what SaveThreadScheduling read; false when the system refuses a part of it (the
+// other part is still put back).
+bool RestoreThreadScheduling(const ThreadScheduling& s);
+
 }  // namespace zub::os

@@ -24,6 +24,12 @@ void CurrentTime(int64_t& sec, int32_t& nsec) {
   nsec = static_cast<int32_t>(ts.tv_nsec);
 }
 
+uint64_t MonotonicMilliseconds() {
+  struct timespec ts;
+  ::clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+}
+
 void LocaleSeparators(Char& decimal, Char& thousands) {
   decimal = u'.';
   thousands = u',';
