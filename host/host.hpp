@@ -1,6 +1,7 @@
 // The host platform services the library stands on: strings and encodings, exceptions,
 // the object model, streams, text and untyped files, string lists, variants, conversions,
-// date and time, case mapping, the pseudo-random generator and the file system.
+// date and time, case mapping, the pseudo-random generator, the file system and the
+// registry accessor.
 //
 // File names cross into the system losslessly (see unicode.hpp, SystemNameToUnicode): each
 // name the system gives converts to UTF-16 and back to the same bytes. A path is used as
@@ -17,6 +18,7 @@
 #include "host/file_system.hpp"
 #include "host/format_settings.hpp"
 #include "host/random.hpp"
+#include "host/registry/registry.hpp"
 #include "host/stream.hpp"
 #include "host/string_list.hpp"
 #include "host/text_file.hpp"
