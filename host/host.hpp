@@ -1,7 +1,7 @@
 // The host platform services the library stands on: strings and encodings, exceptions,
 // the object model, streams, text and untyped files, string lists, variants, conversions,
-// date and time, case mapping, the pseudo-random generator, the file system, and the
-// graphics values and font settings of the visual layer.
+// date and time, case mapping, the pseudo-random generator, the file system, the registry
+// accessor, and the graphics values and font settings of the visual layer.
 //
 // File names cross into the system losslessly (see unicode.hpp, SystemNameToUnicode): each
 // name the system gives converts to UTF-16 and back to the same bytes. A path is used as
@@ -20,6 +20,7 @@
 #include "host/format_settings.hpp"
 #include "host/graphics.hpp"
 #include "host/random.hpp"
+#include "host/registry/registry.hpp"
 #include "host/stream.hpp"
 #include "host/string_list.hpp"
 #include "host/text_file.hpp"

@@ -4,10 +4,11 @@
 set -eu
 # zlib, libdeflate and OpenSSL are peers of the checksum tests and benchmarks only, Boost
 # (dynamic_bitset) of the bit field benchmark, trash-cli (trash-list, trash-restore) of the
-# recycle-bin tests, Chromium of the test that renders produced HTML pages; the library uses
-# none of them.
+# recycle-bin tests, xdg-utils (xdg-mime) and shared-mime-info of the program-association
+# tests, Chromium of the test that renders produced HTML pages; the library uses none of them.
+# SQLite holds the registry's stores.
 packages="cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev pkg-config locales
-zlib1g-dev libdeflate-dev libssl-dev libboost-dev trash-cli
+zlib1g-dev libdeflate-dev libssl-dev libboost-dev trash-cli libsqlite3-dev xdg-utils shared-mime-info
 chromium"
 missing=""
 for p in $packages; do
