@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "html/html_entities.hpp"
+#include "strings/char_class.hpp"
 
 namespace zub {
 
@@ -14,10 +15,6 @@ constexpr std::u16string_view kCRLF = u"\r\n";
 
 bool IsSpace(Char c) {
   return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f';
-}
-
-bool IsAsciiLetter(Char c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
 // The position of the first tag "<Name" (Name in lower case; Lower the text in lower case)
@@ -60,8 +57,7 @@ size_t TagEnd(std::u16string_view s, size_t At) {
 UnicodeString CharSetName(const UnicodeString& CharSet) {
   UnicodeString name;
   for (const Char c : CharSet)
-    if (IsAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'_' || c == u'.' || c == u':')
-      name += c;
+    if (IsDigitLetter(c) || c == u'-' || c == u'_' || c == u'.' || c == u':') name += c;
   return name.empty() ? UnicodeString(u"windows-1252") : name;
 }
 
@@ -195,13 +191,13 @@ UnicodeString ConvertHTMLBodyToText(const UnicodeString& s, bool LineBreaks) {
     }
     const bool closing = i + 1 < b.size() && b[i + 1] == u'/';
     size_t n = i + (closing ? 2 : 1);
-    if (n >= b.size() || !IsAsciiLetter(b[n])) {  // "a < b": not a tag
+    if (n >= b.size() || !IsLetter(b[n])) {  // "a < b": not a tag
       text.Text(b.substr(i, 1), pre > 0);
       ++i;
       continue;
     }
     const size_t nameStart = n;
-    while (n < b.size() && (IsAsciiLetter(b[n]) || (b[n] >= u'0' && b[n] <= u'9'))) ++n;
+    while (n < b.size() && IsDigitLetter(b[n])) ++n;
     const std::u16string_view name = std::u16string_view(lower).substr(nameStart, n - nameStart);
     i = TagEnd(b, i);
     if (!closing && IsSkippedElement(name) && b[i - 1] == u'>' && b[i - 2] != u'/') {

@@ -3,6 +3,9 @@
 #include <string>
 #include <unordered_map>
 
+#include "foundation/hex_digits.hpp"
+#include "strings/char_class.hpp"
+
 namespace zub {
 
 namespace {
@@ -43,14 +46,9 @@ bool IsLowSurrogate(Char c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+// The digit's value in base 10 or 16, or -1.
 int DigitValue(Char c, int base) {
-  int d = -1;
-  if (c >= u'0' && c <= u'9')
-    d = c - u'0';
-  else if (c >= u'a' && c <= u'f')
-    d = c - u'a' + 10;
-  else if (c >= u'A' && c <= u'F')
-    d = c - u'A' + 10;
+  const int d = HexDigitValue(c);
   return d < base ? d : -1;
 }
 
@@ -79,9 +77,7 @@ bool ParseReference(std::u16string_view s, size_t at, char32_t& cp, size_t& next
   }
   const size_t first = i;
   // The longest known name, "frac34", has 6 characters.
-  while (i < s.size() && i - first < 8 &&
-         ((s[i] >= u'a' && s[i] <= u'z') || (s[i] >= u'A' && s[i] <= u'Z') || (s[i] >= u'0' && s[i] <= u'9')))
-    ++i;
+  while (i < s.size() && i - first < 8 && IsDigitLetter(s[i])) ++i;
   if (i == first || i >= s.size() || s[i] != u';') return false;
   const auto found = Names().find(std::u16string(s.substr(first, i - first)));
   if (found == Names().end()) return false;
