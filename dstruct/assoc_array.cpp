@@ -21,22 +21,6 @@ bool IsStringType(TVarType t) {
   return t == varString || t == varUString;
 }
 
-// Leading spaces, an optional sign, then decimal digits; saturates at the 32-bit limits.
-int32_t ScanTextIntPrefix(std::u16string_view Text) {
-  size_t i = 0;
-  while (i < Text.size() && Text[i] == u' ') ++i;
-  bool negative = false;
-  if (i < Text.size() && (Text[i] == u'+' || Text[i] == u'-')) {
-    negative = Text[i] == u'-';
-    ++i;
-  }
-  int64_t value = 0;  // magnitude, saturated just beyond the 32-bit range
-  for (; i < Text.size() && Text[i] >= u'0' && Text[i] <= u'9'; ++i)
-    value = std::min<int64_t>(value * 10 + (Text[i] - u'0'), int64_t{1} << 32);
-  if (negative) return static_cast<int32_t>(std::max<int64_t>(-value, std::numeric_limits<int32_t>::min()));
-  return static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
-}
-
 void FoldAsciiInto(std::u16string_view S, UnicodeString& Out) {
   Out.resize(S.size());
   for (size_t i = 0; i < S.size(); ++i) {

@@ -19,6 +19,7 @@ ZUB_DECLARE_EXCEPTION(EZUBFileSysError, EZUBError);
 #include "filesys/path_names.hpp"
 #include "filesys/program_association.hpp"
 #include "filesys/registry_values.hpp"
+#include "filesys/save_dialog.hpp"
 #include "filesys/system_folders.hpp"
 #include "filesys/text_file_read.hpp"
 #include "filesys/text_file_type.hpp"

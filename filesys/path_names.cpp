@@ -39,6 +39,10 @@ UnicodeString StripPath(const UnicodeString& FileName) {
   return FileName.substr(NameStart(FileName, true));
 }
 
+UnicodeString ExtractFilePath(const UnicodeString& FileName) {
+  return FileName.substr(0, NameStart(FileName, true));
+}
+
 UnicodeString ParentDir(const UnicodeString& Path) {
   std::u16string_view p = Path;
   if (!p.empty() && IsSep(p.back())) p.remove_suffix(1);

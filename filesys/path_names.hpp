@@ -16,6 +16,9 @@ namespace zub {
 UnicodeString StripExtension(const UnicodeString& FileName);
 // The name part: everything after the last "\", "/" or ":".
 UnicodeString StripPath(const UnicodeString& FileName);
+// The folder part: everything up to and including the last "\", "/" or ":", so that
+// ExtractFilePath(f) + StripPath(f) is f.
+UnicodeString ExtractFilePath(const UnicodeString& FileName);
 // One trailing separator dropped, then the text up to and including the last separator;
 // "" when there is none ("abc", "C:\").
 UnicodeString ParentDir(const UnicodeString& Path);

@@ -1,7 +1,5 @@
 #include "filesys/registry_values.hpp"
 
-#include <limits>
-
 #include "streams/number_scan.hpp"
 
 namespace zub {
@@ -33,17 +31,7 @@ UnicodeString GetRegValue(HKEY Root, const UnicodeString& Key, const UnicodeStri
 }
 
 int32_t GetRegValueAsInt(HKEY Root, const UnicodeString& Key, const UnicodeString& Name) {
-  const UnicodeString text = GetRegValue(Root, Key, Name);
-  size_t i = 0;
-  while (i < text.size() && text[i] == u' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  int64_t n = 0;
-  constexpr int64_t kLimit = int64_t{std::numeric_limits<int32_t>::max()} + 1;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-    n = std::min(n * 10 + (text[i] - u'0'), kLimit);
-  if (negative) return static_cast<int32_t>(-n);
-  return static_cast<int32_t>(std::min<int64_t>(n, kLimit - 1));
+  return ScanTextIntPrefix(GetRegValue(Root, Key, Name));
 }
 
 double GetRegValueAsDouble(HKEY Root, const UnicodeString& Key, const UnicodeString& Name) {

@@ -13,6 +13,7 @@
 #include "host/classes.hpp"
 #include "host/convert.hpp"
 #include "host/date_time.hpp"
+#include "host/dialogs/dialogs.hpp"
 #include "host/exceptions.hpp"
 #include "host/file_stream.hpp"
 #include "host/file_system.hpp"

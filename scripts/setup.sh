@@ -6,10 +6,12 @@ set -eu
 # (dynamic_bitset) of the bit field benchmark, trash-cli (trash-list, trash-restore) of the
 # recycle-bin tests, xdg-utils (xdg-mime) and shared-mime-info of the program-association
 # tests, Chromium of the test that renders produced HTML pages; the library uses none of them.
-# SQLite holds the registry's stores.
+# SQLite holds the registry's stores. GTK 3 builds the save-dialog module (loaded at run time,
+# never linked by the core); Xvfb, xdotool and ImageMagick's import drive and photograph that
+# dialog in its test.
 packages="cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev pkg-config locales
 zlib1g-dev libdeflate-dev libssl-dev libboost-dev trash-cli libsqlite3-dev xdg-utils shared-mime-info
-chromium"
+chromium libgtk-3-dev xvfb xauth xdotool imagemagick"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

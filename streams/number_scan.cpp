@@ -134,6 +134,18 @@ TFPNumScanner ScanTextFPNum(std::u16string_view Text, bool AllowExp, int32_t Dec
   return scanner;
 }
 
+int32_t ScanTextIntPrefix(std::u16string_view Text) {
+  size_t i = 0;
+  while (i < Text.size() && Text[i] == u' ') ++i;
+  bool negative = false;
+  if (i < Text.size() && (Text[i] == u'+' || Text[i] == u'-')) negative = Text[i++] == u'-';
+  int64_t value = 0;  // magnitude, saturated just beyond the 32-bit range
+  for (; i < Text.size() && Text[i] >= u'0' && Text[i] <= u'9'; ++i)
+    value = std::min<int64_t>(value * 10 + (Text[i] - u'0'), int64_t{1} << 32);
+  if (negative) return static_cast<int32_t>(std::max<int64_t>(-value, std::numeric_limits<int32_t>::min()));
+  return static_cast<int32_t>(std::min<int64_t>(value, std::numeric_limits<int32_t>::max()));
+}
+
 int32_t ScanStreamDecimal(TStream& InStream) {
   int b = 0;
   auto next = [&]() { return (b = InStream.ReadByte()) >= 0; };

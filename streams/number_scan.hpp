@@ -55,6 +55,10 @@ class TFPNumScanner {
 // (tab, LF and CR are fed as a foreign letter), and the end of the text is the end of
 // input. The scanner is returned in its final state for Result, Done and ExponentCapped.
 TFPNumScanner ScanTextFPNum(std::u16string_view Text, bool AllowExp, int32_t DecPChar);
+// The integer a text begins with: leading spaces, an optional "+" or "-", then the decimal
+// digits up to the first other character; 0 without digits. Beyond 32 bits the result
+// stays at 2147483647 / -2147483648.
+int32_t ScanTextIntPrefix(std::u16string_view Text);
 
 // Skips spaces, LF and CR (at least one byte is read), takes a sign, then decimal digits;
 // the first byte after the digits is consumed. 0 when there is no digit. Values beyond 32

@@ -754,3 +754,37 @@ unset(ENV{XDG_DATA_HOME})
 unset(ENV{XDG_DATA_DIRS})
 unset(ENV{XDG_CONFIG_HOME})
 unset(ENV{XDG_CONFIG_DIRS})
+
+# The save dialog: the choices come from standard input with --custom; the desktop's dialog
+# needs a display, which this test takes away.
+function(expect_with_input input code pattern)
+  file(WRITE ${WORK}/dialog_input "${input}")
+  execute_process(COMMAND ${ZUBKIT} ${ARGN} INPUT_FILE ${WORK}/dialog_input RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                  ERROR_VARIABLE err)
+  if(NOT rc EQUAL code OR NOT "${out}${err}" MATCHES "${pattern}")
+    message(FATAL_ERROR "zubkit ${ARGN} with input '${input}': exit ${rc}, wanted ${code} and '${pattern}'\n${out}${err}")
+  endif()
+endfunction()
+file(REMOVE_RECURSE ${WORK}/dialog)
+file(MAKE_DIRECTORY ${WORK}/dialog/locked ${WORK}/dialog/open)
+file(WRITE ${WORK}/dialog/open/old.txt "kept")
+expect_with_input("${WORK}/dialog/open/new.txt\n" 0 "^${WORK}/dialog/open/new[.]txt\n$" save-dialog --custom)
+expect_with_input("${WORK}/dialog/locked/a.txt\n${WORK}/dialog/open/b.txt\n" 0
+                  "^${WORK}/dialog/open/b[.]txt\nzubkit save-dialog: ${WORK}/dialog/locked/ is a forbidden folder; choose another\n$"
+                  save-dialog --custom --forbid ${WORK}/dialog/locked)
+expect_with_input("${WORK}/dialog/open/old.txt\n${WORK}/dialog/open/c.txt\n" 0 "^${WORK}/dialog/open/c[.]txt\n1\n$"
+                  save-dialog --custom --overwrite no --show-type)
+expect_with_input("${WORK}/dialog/open/old.txt\nmaybe\nc\n" 1
+                  "old[.]txt exists[.] Overwrite[?].*Overwrite[?].*zubkit save-dialog: cancelled\n$" save-dialog --custom)
+expect_with_input("${WORK}/dialog/open/old.txt\ny\n" 0 "^${WORK}/dialog/open/old[.]txt\n" save-dialog --custom)
+expect_with_input("" 1 "^zubkit save-dialog: cancelled\n$" save-dialog --custom)
+expect(2 "--overwrite takes ask, yes, no or cancel" save-dialog --custom --overwrite always)
+file(READ ${WORK}/dialog/open/old.txt kept)
+if(NOT kept STREQUAL "kept")
+  message(FATAL_ERROR "zubkit save-dialog changed a file it only names")
+endif()
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+expect(1 "Component \"SaveDialog\": Error in standard dialog [(]errnum = [$](FFFF|0007)[)][.]"
+       save-dialog --params "filter=\"Text|*.txt\"")
+expect(0 "The universal save dialog ==\n#include \"filesys/ZUB_filesys[.]hpp\"\n.*FileName = C:[\\]Users[\\]me[\\]notes[.]txt after 2 selections\n[(]no display" tour)
