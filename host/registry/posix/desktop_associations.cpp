@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
 
 #include "host/case_map.hpp"
@@ -72,66 +73,71 @@ UnicodeString U8(std::string_view s) {
   return Utf8ToUnicode(s);
 }
 
-struct GlobMatch {
-  int weight = -1;
+bool IsDir(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+struct Glob {
+  int weight;
   std::string type;
+  std::string glob;
+  bool caseSensitive;
 };
 
-// Looks through one globs2 (or globs) file for "*.EXT", keeping a better match than Best.
-void ScanGlobs(const std::string& file, bool weighted, const UnicodeString& ext, GlobMatch& best) {
-  std::ifstream in(file);
-  for (std::string line; std::getline(in, line);) {
-    line = Trim(line);
-    if (line.empty() || line[0] == '#') continue;
-    int weight = 50;
-    if (weighted) {
+// Every glob of the data folders, the most important folder first and each file's lines in
+// order. A type's "__NOGLOBS__" line drops the globs the less important folders give it.
+std::vector<Glob> DataDirGlobs() {
+  std::vector<Glob> out;
+  std::set<std::string> cleared;  // by the folders read so far
+  for (const std::string& dir : DataDirs()) {
+    const bool weighted = IsFile(dir + "/mime/globs2");
+    std::ifstream in(dir + (weighted ? "/mime/globs2" : "/mime/globs"));
+    std::set<std::string> clearing;
+    for (std::string line; std::getline(in, line);) {
+      line = Trim(line);
+      if (line.empty() || line[0] == '#') continue;
+      int weight = 50;
+      if (weighted) {
+        const size_t colon = line.find(':');
+        if (colon == std::string::npos) continue;
+        weight = std::atoi(line.substr(0, colon).c_str());
+        line.erase(0, colon + 1);
+      }
       const size_t colon = line.find(':');
       if (colon == std::string::npos) continue;
-      weight = std::atoi(line.substr(0, colon).c_str());
-      line.erase(0, colon + 1);
+      std::string type = line.substr(0, colon);
+      std::string glob = line.substr(colon + 1);
+      std::string flags;
+      if (const size_t f = glob.find(':'); f != std::string::npos) {
+        flags = glob.substr(f + 1);
+        glob.resize(f);
+      }
+      if (glob == "__NOGLOBS__") {
+        clearing.insert(type);
+        continue;
+      }
+      if (cleared.count(type) != 0) continue;
+      const bool caseSensitive = (',' + flags + ',').find(",cs,") != std::string::npos;
+      out.push_back({weight, std::move(type), std::move(glob), caseSensitive});
     }
-    const size_t colon = line.find(':');
-    if (colon == std::string::npos) continue;
-    const std::string type = line.substr(0, colon);
-    std::string glob = line.substr(colon + 1);
-    std::string flags;
-    if (const size_t f = glob.find(':'); f != std::string::npos) {
-      flags = glob.substr(f + 1);
-      glob.resize(f);
-    }
-    if (glob.size() < 3 || glob.compare(0, 2, "*.") != 0) continue;
-    const UnicodeString pattern = U8(glob.substr(2));
-    const bool caseSensitive = (',' + flags + ',').find(",cs,") != std::string::npos;
-    if (!(caseSensitive ? pattern == ext : AnsiSameText(pattern, ext))) continue;
-    // Earlier folders and lines win ties: only a higher weight replaces a match.
-    if (weight > best.weight) best = {weight, type};
+    cleared.insert(clearing.begin(), clearing.end());
   }
+  return out;
+}
+
+// The glob's EXT when it is a plain "*.EXT" (no further wildcard), else "".
+std::string PlainExtension(const std::string& glob) {
+  if (glob.size() < 3 || glob.compare(0, 2, "*.") != 0 || glob.find_first_of("*?[", 2) != std::string::npos)
+    return "";
+  return glob.substr(2);
 }
 
 // The MIME types the globs of the data folders name, each once.
 std::vector<std::pair<UnicodeString, UnicodeString>> AllGlobs() {
   std::vector<std::pair<UnicodeString, UnicodeString>> out;  // ".ext", type
-  for (const std::string& dir : DataDirs()) {
-    const bool weighted = IsFile(dir + "/mime/globs2");
-    std::ifstream in(dir + (weighted ? "/mime/globs2" : "/mime/globs"));
-    for (std::string line; std::getline(in, line);) {
-      line = Trim(line);
-      if (line.empty() || line[0] == '#') continue;
-      if (weighted) {
-        const size_t c = line.find(':');
-        if (c == std::string::npos) continue;
-        line.erase(0, c + 1);
-      }
-      const size_t c = line.find(':');
-      if (c == std::string::npos) continue;
-      std::string glob = line.substr(c + 1);
-      glob = glob.substr(0, glob.find(':'));
-      if (glob.size() < 3 || glob.compare(0, 2, "*.") != 0 ||
-          glob.find_first_of("*?[", 2) != std::string::npos)
-        continue;
-      out.emplace_back(U8(glob.substr(1)), U8(line.substr(0, c)));
-    }
-  }
+  for (const Glob& g : DataDirGlobs())
+    if (const std::string ext = PlainExtension(g.glob); !ext.empty()) out.emplace_back(U8("." + ext), U8(g.type));
   return out;
 }
 
@@ -163,11 +169,23 @@ std::vector<std::string> ListedApps(const std::string& file, const std::string& 
   return {};
 }
 
+// The file of a desktop id below one applications folder: the id itself, or a subfolder
+// name and "-" in front of an id within it ("kde-viewer.desktop" is kde/viewer.desktop).
+std::string FindDesktopId(const std::string& folder, const std::string& id) {
+  if (const std::string f = folder + "/" + id; IsFile(f)) return f;
+  for (size_t dash = id.find('-'); dash != std::string::npos; dash = id.find('-', dash + 1)) {
+    const std::string sub = id.substr(0, dash);
+    if (sub.empty() || sub == "." || sub == ".." || !IsDir(folder + "/" + sub)) continue;
+    if (std::string f = FindDesktopId(folder + "/" + sub, id.substr(dash + 1)); !f.empty()) return f;
+  }
+  return "";
+}
+
 // The desktop entry file of an id, "" when it is not installed.
 std::string DesktopFile(const std::string& id) {
   if (id.empty() || id.find('/') != std::string::npos) return "";
   for (const std::string& dir : DataDirs())
-    if (const std::string f = dir + "/applications/" + id; IsFile(f)) return f;
+    if (std::string f = FindDesktopId(dir + "/applications", id); !f.empty()) return f;
   return "";
 }
 
@@ -181,14 +199,19 @@ std::string Lower(std::string s) {
 
 UnicodeString DesktopMimeType(const UnicodeString& Ext) {
   if (Ext.empty()) return u"";
-  GlobMatch best;
-  for (const std::string& dir : DataDirs()) {
-    if (IsFile(dir + "/mime/globs2"))
-      ScanGlobs(dir + "/mime/globs2", true, Ext, best);
-    else
-      ScanGlobs(dir + "/mime/globs", false, Ext, best);
+  int bestWeight = -1;
+  std::string best;
+  for (const Glob& g : DataDirGlobs()) {
+    if (g.glob.size() < 3 || g.glob.compare(0, 2, "*.") != 0) continue;
+    const UnicodeString pattern = U8(g.glob.substr(2));
+    if (!(g.caseSensitive ? pattern == Ext : AnsiSameText(pattern, Ext))) continue;
+    // Earlier folders and lines win ties: only a higher weight replaces a match.
+    if (g.weight > bestWeight) {
+      bestWeight = g.weight;
+      best = g.type;
+    }
   }
-  return U8(best.type);
+  return U8(best);
 }
 
 UnicodeString DesktopDefaultApplication(const UnicodeString& MimeType) {

@@ -13,7 +13,8 @@
 //    folders of $XDG_DATA_HOME (default ~/.local/share) and $XDG_DATA_DIRS (default
 //    /usr/local/share:/usr/share). Only the plain globs "*.EXT" count; among those that
 //    match, the highest weight wins, then the folder that comes first, then the first
-//    line. Globs without the "cs" flag match ignoring case.
+//    line. Globs without the "cs" flag match ignoring case. A "TYPE:__NOGLOBS__" line drops
+//    the globs of TYPE that less important folders (later in that order) give.
 //  - TYPE to a program: the [Default Applications] entries of mimeapps.list, looked for
 //    as the desktop does: in $XDG_CONFIG_HOME (default ~/.config), each of
 //    $XDG_CONFIG_DIRS (default /etc/xdg), then the applications folders of the data
@@ -22,7 +23,7 @@
 //    listed there that is installed wins; else the first one of the defaults.list and
 //    mimeinfo.cache files in the applications folders.
 //  - the command: the Exec line of the program's desktop entry (found by its id in the
-//    applications folders), with its escapes undone and its field codes replaced: %f %u
+//    applications folders; an id "a-b.desktop" is also the file b.desktop in a subfolder a), with its escapes undone and its field codes replaced: %f %u
 //    %F %U become "%1" in quotes, the place where the document's name goes; %% becomes %;
 //    the other codes (%i %c %k and the deprecated ones) are dropped.
 // A type with no program has no "shell" key, so its class has no open command.

@@ -52,6 +52,22 @@ TEST_F(DesktopAssociationsTest, ExtensionToMimeType) {
     EXPECT_EQ(DesktopMimeType(c.ext), c.type) << UnicodeToUtf8(c.ext);
 }
 
+TEST_F(DesktopAssociationsTest, NoGlobsDropsWhatLessImportantFoldersSay) {
+  xdg.Write("user/data/mime/globs2", "50:application/x-heavy:__NOGLOBS__\n50:application/x-heavy:*.heavy\n");
+  EXPECT_EQ(DesktopMimeType(u"hvy"), u"application/x-heavy-low");  // the system's glob of weight 80 is gone
+  EXPECT_EQ(DesktopMimeType(u"heavy"), u"application/x-heavy");    // the folder's own glob stays
+  EXPECT_EQ(DesktopMimeType(u"lonely"), u"text/x-lonely");
+}
+
+TEST_F(DesktopAssociationsTest, DesktopIdsReachIntoSubfolders) {
+  xdg.Write("system/data/applications/kde/tools/viewer.desktop", "[Desktop Entry]\nExec=viewer %u\n");
+  xdg.Write("system/data/applications/outside.desktop", "[Desktop Entry]\nExec=outside\n");
+  EXPECT_EQ(DesktopOpenCommand(u"kde-tools-viewer.desktop"), u"viewer \"%1\"");
+  EXPECT_EQ(DesktopOpenCommand(u"kde-viewer.desktop"), u"");
+  EXPECT_EQ(DesktopOpenCommand(u"..-applications-outside.desktop"), u"");
+  EXPECT_EQ(DesktopOpenCommand(u"kde/tools/viewer.desktop"), u"");  // an id holds no "/"
+}
+
 TEST_F(DesktopAssociationsTest, ExecLinesBecomeCommandLines) {
   struct Case {
     const char* exec;
