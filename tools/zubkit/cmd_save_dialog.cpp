@@ -91,7 +91,7 @@ const Registration saveDialog(
      "Shows the desktop's save dialog (GTK 3; needs a display) and prints the chosen\n"
      "name; exit 1 when the user cancels. --params holds name=\"value\" pairs:\n"
      "  filter=\"Text files|*.txt|All files|*.*\"  the file types, name and mask in turn\n"
-     "  ext=\"csv\"            the extension the chosen name always gets\n"
+     "  ext=\"csv\"            the extension a name chosen in the dialog always gets\n"
      "  caption=\"Export\"     the dialog's title\n"
      "  initialdir=\"/tmp\"    the folder shown first\n"
      "Picking another type gives the typed name that type's extension. A name in a\n"

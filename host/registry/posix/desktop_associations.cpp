@@ -85,6 +85,18 @@ struct Glob {
   bool caseSensitive;
 };
 
+// "media/subtype": one "/" between two non-empty parts, no blank or control character, and
+// no leading "." (which would read as an extension key).
+bool IsMimeType(const std::string& type) {
+  const size_t slash = type.find('/');
+  if (slash == 0 || slash == std::string::npos || slash + 1 == type.size() || type[0] == '.' ||
+      type.find('/', slash + 1) != std::string::npos)
+    return false;
+  for (const unsigned char c : type)
+    if (c <= ' ' || c == 127) return false;
+  return true;
+}
+
 // Every glob of the data folders, the most important folder first and each file's lines in
 // order. A type's "__NOGLOBS__" line drops the globs the less important folders give it.
 std::vector<Glob> DataDirGlobs() {
@@ -113,6 +125,7 @@ std::vector<Glob> DataDirGlobs() {
         flags = glob.substr(f + 1);
         glob.resize(f);
       }
+      if (!IsMimeType(type)) continue;
       if (glob == "__NOGLOBS__") {
         clearing.insert(type);
         continue;
@@ -199,14 +212,16 @@ std::string Lower(std::string s) {
 
 UnicodeString DesktopMimeType(const UnicodeString& Ext) {
   if (Ext.empty()) return u"";
-  int bestWeight = -1;
+  bool found = false;
+  int bestWeight = 0;
   std::string best;
   for (const Glob& g : DataDirGlobs()) {
     if (g.glob.size() < 3 || g.glob.compare(0, 2, "*.") != 0) continue;
     const UnicodeString pattern = U8(g.glob.substr(2));
     if (!(g.caseSensitive ? pattern == Ext : AnsiSameText(pattern, Ext))) continue;
     // Earlier folders and lines win ties: only a higher weight replaces a match.
-    if (g.weight > bestWeight) {
+    if (!found || g.weight > bestWeight) {
+      found = true;
       bestWeight = g.weight;
       best = g.type;
     }

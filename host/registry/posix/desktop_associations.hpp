@@ -14,7 +14,8 @@
 //    /usr/local/share:/usr/share). Only the plain globs "*.EXT" count; among those that
 //    match, the highest weight wins, then the folder that comes first, then the first
 //    line. Globs without the "cs" flag match ignoring case. A "TYPE:__NOGLOBS__" line drops
-//    the globs of TYPE that less important folders (later in that order) give.
+//    the globs of TYPE that less important folders (later in that order) give. Lines whose
+//    type is no "media/subtype" are passed over.
 //  - TYPE to a program: the [Default Applications] entries of mimeapps.list, looked for
 //    as the desktop does: in $XDG_CONFIG_HOME (default ~/.config), each of
 //    $XDG_CONFIG_DIRS (default /etc/xdg), then the applications folders of the data

@@ -57,6 +57,11 @@ TEST_F(DesktopAssociationsTest, NoGlobsDropsWhatLessImportantFoldersSay) {
   EXPECT_EQ(DesktopMimeType(u"hvy"), u"application/x-heavy-low");  // the system's glob of weight 80 is gone
   EXPECT_EQ(DesktopMimeType(u"heavy"), u"application/x-heavy");    // the folder's own glob stays
   EXPECT_EQ(DesktopMimeType(u"lonely"), u"text/x-lonely");
+  // Lines whose type is no MIME type are passed over.
+  xdg.Write("user/data/mime/globs2",
+            "90:.odd/type:*.lonely\n90:notype:*.lonely\n90:a/b/c:*.lonely\n-5:text/x-negative:*.neg\n");
+  EXPECT_EQ(DesktopMimeType(u"lonely"), u"text/x-lonely");
+  EXPECT_EQ(DesktopMimeType(u"neg"), u"text/x-negative");  // a weight below 0 still matches
 }
 
 TEST_F(DesktopAssociationsTest, DesktopIdsReachIntoSubfolders) {
