@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -130,6 +131,7 @@ TEST_F(CupsPdfQueue, PrintedBitmapLandsOnThePageAtItsPlaceAndSize) {
   TPrinter& printer = *Printer();
   ASSERT_GE(printer.Printers().IndexOf(Utf8ToUnicode(Queue)), 0);
   printer.SetPrinterName(Utf8ToUnicode(Queue));
+  printer.SetFileName(u"");  // to the spooler
   printer.SetTitle(u"zubcorekit PrintBitmap test");
   printer.BeginDoc();
   PrintBitmap(image, 600, 900);

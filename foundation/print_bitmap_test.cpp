@@ -30,6 +30,7 @@ TEST(PrintBitmap, CopiesTheBitmapToThePrinterPagePixelForPixel) {
   PrintBitmap(TBitmap(), 0, 0);
   EXPECT_EQ(c.Pixels(0, 0), clWhite);
   p.Abort();
+  p.SetFileName(u"");
 }
 
 }  // namespace

@@ -44,8 +44,8 @@ class TBitmap : public TPersistent {
   void SaveToFile(const UnicodeString& FileName) const;
   // PNG, 8-bit RGB. Loading takes any PNG: grey and palette images are expanded, 16-bit
   // samples cut to 8 bits, and transparency dropped (a pixel keeps its colour whatever its
-  // alpha). EInvalidGraphic for a stream that holds no valid PNG; the bitmap is then
-  // unchanged.
+  // alpha). EInvalidGraphic for a stream that holds no valid PNG or an image of more than
+  // 2^26 pixels (8192 x 8192); the bitmap is then unchanged.
   void SaveToPNGStream(TStream& Stream) const;
   void SaveToPNGFile(const UnicodeString& FileName) const;
   void LoadFromPNGStream(TStream& Stream);

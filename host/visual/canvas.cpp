@@ -136,7 +136,8 @@ struct TCanvas::Plotter {
       return;
     }
     const int64_t x0 = x - (Width - 1) / 2, y0 = y - (Width - 1) / 2;
-    for (int64_t yy = y0; yy < y0 + Width; ++yy) Span(Buf, yy, x0, x0 + Width - 1, Value);
+    const int64_t yEnd = std::min<int64_t>(y0 + Width, Buf.Height());
+    for (int64_t yy = std::max<int64_t>(y0, 0); yy < yEnd; ++yy) Span(Buf, yy, x0, x0 + Width - 1, Value);
   }
 
   // The line from (x0, y0) up to but not including (x1, y1). Steps that fall outside the

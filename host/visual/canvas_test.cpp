@@ -179,6 +179,12 @@ TEST(Canvas, WidePensSetASquareAroundEachPixel) {
   EXPECT_EQ(s.Picture(), (Rows{".......", "######.", "######.", "######.", "......."}));
   s.Canvas.Pen().SetWidth(0);
   EXPECT_EQ(s.Canvas.Pen().Width(), 1);
+  // A pen wider than any buffer covers it, without visiting the rows beyond.
+  Sheet huge(3, 2);
+  huge.Canvas.Pen().SetWidth(INT32_MAX);
+  huge.Canvas.MoveTo(1, 1);
+  huge.Canvas.LineTo(2, 1);
+  EXPECT_EQ(huge.Picture(), (Rows{"###", "###"}));
 }
 
 TEST(Canvas, StyledPensRunTheirPatternAcrossLines) {
