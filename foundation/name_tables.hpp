@@ -19,7 +19,7 @@
 
 #include "foundation/range_array.hpp"
 #include "foundation/zubbase_types.hpp"
-#include "host/font.hpp"
+#include "host/visual/font.hpp"
 #include "host/graphics.hpp"
 #include "host/short_string.hpp"
 

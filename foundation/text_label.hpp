@@ -45,7 +45,7 @@
 
 #include "foundation/zubbase_types.hpp"
 #include "host/classes.hpp"
-#include "host/font.hpp"
+#include "host/visual/font.hpp"
 #include "host/graphics.hpp"
 #include "host/text_file.hpp"
 

@@ -1,4 +1,4 @@
-// Integer points and rectangles of the platform.
+// Integer points, sizes and rectangles of the platform.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,12 @@ struct TPoint {
   int32_t X = 0;
   int32_t Y = 0;
   friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+struct TSize {
+  int32_t cx = 0;
+  int32_t cy = 0;
+  friend bool operator==(const TSize&, const TSize&) = default;
 };
 
 struct TRect {

@@ -1,7 +1,7 @@
 // The host platform services the library stands on: strings and encodings, exceptions,
 // the object model, streams, text and untyped files, string lists, variants, conversions,
 // date and time, case mapping, the pseudo-random generator, the file system, the registry
-// accessor, and the graphics values and font settings of the visual layer.
+// accessor, and the visual layer: fonts, canvases, bitmaps and the screen.
 //
 // File names cross into the system losslessly (see unicode.hpp, SystemNameToUnicode): each
 // name the system gives converts to UTF-16 and back to the same bytes. A path is used as
@@ -17,7 +17,6 @@
 #include "host/exceptions.hpp"
 #include "host/file_stream.hpp"
 #include "host/file_system.hpp"
-#include "host/font.hpp"
 #include "host/format_settings.hpp"
 #include "host/graphics.hpp"
 #include "host/random.hpp"
@@ -28,3 +27,4 @@
 #include "host/unicode.hpp"
 #include "host/untyped_file.hpp"
 #include "host/variant.hpp"
+#include "host/visual/visual.hpp"
