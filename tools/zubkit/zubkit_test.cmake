@@ -780,7 +780,7 @@ expect_with_input("${WORK}/dialog/open/old.txt\ny\n" 0 "^${WORK}/dialog/open/old
 expect_with_input("" 1 "^zubkit save-dialog: cancelled\n$" save-dialog --custom)
 expect(2 "--overwrite takes ask, yes, no or cancel" save-dialog --custom --overwrite always)
 file(READ ${WORK}/dialog/open/old.txt kept)
-if(NOT kept STREQUAL "kept")
+if(NOT "${kept}" STREQUAL "kept")
   message(FATAL_ERROR "zubkit save-dialog changed a file it only names")
 endif()
 unset(ENV{DISPLAY})
